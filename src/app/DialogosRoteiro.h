@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/Dialogos.h"
+
+#include <QList>
+#include <QQueue>
+#include <functional>
+
+namespace tarsel {
+
+// Dialogs for tests: records every box and answers from a queue (then with a default answer).
+class DialogosRoteiro final : public Dialogos {
+public:
+    struct Caixa {
+        Icone icone;
+        QString titulo;
+        QString texto;
+        Botoes botoes;
+        bool entrada = false;
+    };
+
+    DialogosRoteiro();  // installs itself
+    ~DialogosRoteiro() override; // restores the silent dialogs
+
+    Resposta mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes) override;
+    std::optional<QString> entrada(const QString& titulo, const QString& texto, const QString& padrao) override;
+
+    QList<Caixa> caixas;                      // every box shown, in order
+    QQueue<Resposta> respostas;               // next answers to message boxes
+    QQueue<std::optional<QString>> entradas;  // next answers to input boxes
+    Resposta respostaPadrao = Resposta::Ok;   // when the queue is empty (Sim for yes/no boxes)
+    std::function<void(const Caixa&)> aoMostrar; // runs while the box is "open"
+
+    QStringList textos() const;
+    QStringList titulos() const;
+};
+
+} // namespace tarsel

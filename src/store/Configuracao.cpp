@@ -1,0 +1,81 @@
+#include "store/Configuracao.h"
+
+#include "app/ErroVB.h"
+#include "store/Banco.h"
+
+#include <QSqlQuery>
+
+namespace tarsel {
+
+namespace {
+QString colunaCombo(int n)
+{
+    if (n < 1 || n > 10)
+        throw ErroVB(9, QStringLiteral("Combo%1: subscript out of range").arg(n));
+    return QStringLiteral("Combo%1").arg(n);
+}
+
+// "The first row" of a one-row table: the oldest one.
+const QString PrimeiraLinha = QStringLiteral("rowid = (select min(rowid) from %1)");
+} // namespace
+
+void GravaCombo(int n, const QString& texto)
+{
+    const QString coluna = colunaCombo(n);
+    Banco b;
+    QSqlQuery q = b.executa(QStringLiteral("update Combos set %1 = ? where ").arg(coluna) +
+                                PrimeiraLinha.arg(QStringLiteral("Combos")),
+                            {texto});
+    if (q.numRowsAffected() == 0)
+        b.executa(QStringLiteral("insert into Combos (%1) values (?)").arg(coluna), {texto});
+}
+
+QString LeCombo(int n)
+{
+    const QString coluna = colunaCombo(n);
+    Banco b;
+    return b.valor(QStringLiteral("select %1 from Combos order by rowid limit 1").arg(coluna)).toString();
+}
+
+QString LeNome()
+{
+    try {
+        Banco b;
+        return b.valor(QStringLiteral("select Nome from Tools order by rowid limit 1")).toString();
+    } catch (const ErroVB&) {
+        return {};
+    }
+}
+
+void GravaNome(const QString& texto)
+{
+    try {
+        Banco b;
+        b.executa(QStringLiteral("update Tools set Nome = ? where ") + PrimeiraLinha.arg(QStringLiteral("Tools")), {texto});
+    } catch (const ErroVB&) {
+    }
+}
+
+quint8 LeIdioma()
+{
+    try {
+        Banco b;
+        bool ok = false;
+        const int v = b.valor(QStringLiteral("select Idioma from Tools order by rowid limit 1")).toString().trimmed().toInt(&ok);
+        return ok && v >= 0 && v <= 255 ? quint8(v) : 0;
+    } catch (const ErroVB&) {
+        return 0;
+    }
+}
+
+void GravaIdioma(quint8 idioma)
+{
+    try {
+        Banco b;
+        b.executa(QStringLiteral("update Tools set Idioma = ? where ") + PrimeiraLinha.arg(QStringLiteral("Tools")),
+                  {QString::number(idioma)});
+    } catch (const ErroVB&) {
+    }
+}
+
+} // namespace tarsel
