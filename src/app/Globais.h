@@ -7,7 +7,7 @@
 namespace tarsel {
 
 // Names of the windows that keep an open flag (the language change and the model change read them).
-namespace Tela {
+namespace NomeTela {
 inline const QString Master = QStringLiteral("Master");
 inline const QString IC = QStringLiteral("IC");
 inline const QString VCores = QStringLiteral("VCores");
@@ -27,7 +27,7 @@ inline const QString PMU = QStringLiteral("PMU");
 inline const QString Tristar = QStringLiteral("Tristar");
 inline const QString Bateria = QStringLiteral("Bateria");
 inline const QString Outros = QStringLiteral("Outros");
-} // namespace Tela
+} // namespace NomeTela
 
 // State shared by the whole program, created at start and living until the process ends.
 struct Globais {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace tarsel {
+
+// Opens a web address or a document with the system's default application; failures are silent.
+// A relative document path is taken from the program folder.
+void AbreLink(const QString& alvo);
+
+} // namespace tarsel

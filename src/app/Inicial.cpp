@@ -1,0 +1,369 @@
+#include "app/Inicial.h"
+
+#include "app/Conversoes.h"
+#include "app/Globais.h"
+#include "app/Logotipo.h"
+#include "app/Tela.h"
+#include "app/Traducao.h"
+#include "app/xIdioma.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tarsel {
+
+namespace {
+// Buttons of the bar in the order they stand, after the connect button of the port frame.
+constexpr int OrdemBarra[] = {2, 3, 4, 18, 5, 6, 7, 8, 9, 17, 19, 10, 12};
+
+QPixmap lampada(const QColor& cor)
+{
+    QPixmap p(18, 18);
+    p.fill(Qt::transparent);
+    QPainter pt(&p);
+    pt.setRenderHint(QPainter::Antialiasing);
+    pt.setPen(QPen(QColor(90, 90, 90), 1));
+    QRadialGradient g(QPointF(7, 7), 10);
+    g.setColorAt(0, cor.lighter(150));
+    g.setColorAt(1, cor);
+    pt.setBrush(g);
+    pt.drawEllipse(QRectF(1.5, 1.5, 15, 15));
+    return p;
+}
+} // namespace
+
+Inicial::Inicial(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Inicial"));
+    auto* central = new QWidget(this);
+    auto* v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    m_cabecalho = new QWidget(central);
+    m_cabecalho->setObjectName(QStringLiteral("Cabecalho"));
+    m_cabecalho->setAutoFillBackground(true);
+    m_cabecalho->installEventFilter(this);
+    v->addWidget(m_cabecalho);
+    m_mdi = new QMdiArea(central);
+    m_mdi->setObjectName(QStringLiteral("PictureS"));
+    m_mdi->viewport()->installEventFilter(this);
+    m_mdi->viewport()->setMouseTracking(true);
+    v->addWidget(m_mdi, 1);
+    setCentralWidget(central);
+
+    montaCabecalho();
+    resize(Twips(21600), Twips(12600));
+}
+
+Inicial::~Inicial() = default;
+
+void Inicial::carrega()
+{
+    Traducao_Form_Inicial();
+    MostraStatus(QStringLiteral("Branco"));
+    globais().TituloPrincipal = QStringLiteral("Voltrace Tarsel v.") + globais().Versao;
+    setWindowTitle(globais().TituloPrincipal);
+    globais().EspelhoAtivo = false;
+    globais().telasAbertas.clear();
+}
+
+void Inicial::montaCabecalho()
+{
+    // Port frame: port list, BOX model, connect button, status lamp and text.
+    m_framePorta = new QWidget(m_cabecalho);
+    m_framePorta->setObjectName(QStringLiteral("FramePorta"));
+    m_framePorta->installEventFilter(this);
+    m_framePorta->setMouseTracking(true);
+    auto* gp = new QGridLayout(m_framePorta);
+    gp->setContentsMargins(6, 4, 6, 4);
+    gp->setHorizontalSpacing(6);
+    gp->setVerticalSpacing(2);
+    m_lbFramePorta = new QLabel(m_framePorta);
+    m_lbFramePorta->setObjectName(QStringLiteral("lbFramePorta"));
+    m_cbPortas = new QComboBox(m_framePorta);
+    m_cbPortas->setObjectName(QStringLiteral("cbPortas"));
+    m_cbPortas->setEditable(true);
+    m_cbPortas->setInsertPolicy(QComboBox::NoInsert);
+    m_cbPortas->setMinimumWidth(64);
+    m_lbBox = new QLabel(m_framePorta);
+    m_lbBox->setObjectName(QStringLiteral("lbBox"));
+    m_comboBox = new QComboBox(m_framePorta);
+    m_comboBox->setObjectName(QStringLiteral("ComboBox"));
+    m_comboBox->installEventFilter(this);
+    m_comboBox->setMinimumWidth(56);
+    gp->addWidget(m_lbFramePorta, 0, 0);
+    gp->addWidget(m_cbPortas, 1, 0);
+    gp->addWidget(m_lbBox, 0, 1);
+    gp->addWidget(m_comboBox, 1, 1);
+
+    for (int i = 0; i < 20; ++i) {
+        if (i == 11 || (i >= 13 && i <= 16))
+            continue;
+        auto* b = new QPushButton(i == 1 ? m_framePorta : m_cabecalho);
+        b->setObjectName(QStringLiteral("Botoes%1").arg(i));
+        b->setProperty("indice", i);
+        b->installEventFilter(this);
+        connect(b, &QPushButton::clicked, this, [this, i] { clicaBotao(i); });
+        m_botoes[i] = b;
+    }
+    // Button 0 only holds the focus between clicks.
+    m_botoes[0]->setText(QStringLiteral("0"));
+    m_botoes[0]->setFixedSize(0, 0);
+    m_botoes[0]->setFlat(true);
+
+    m_botoes[1]->setMinimumSize(Twips(1500), Twips(600));
+    gp->addWidget(m_botoes[1], 0, 2, 2, 1);
+    m_imgStatus = new QLabel(m_framePorta);
+    m_imgStatus->setObjectName(QStringLiteral("ImgStatus"));
+    m_st1 = new QLabel(m_framePorta);
+    m_st1->setObjectName(QStringLiteral("St1"));
+    m_st1->setMinimumWidth(Twips(1500));
+    auto* estado = new QHBoxLayout;
+    estado->setSpacing(4);
+    estado->addWidget(m_imgStatus);
+    estado->addWidget(m_st1, 1);
+    gp->addLayout(estado, 0, 3, 2, 1);
+
+    // Model frame: model family list, model number read from the phone, refresh icon.
+    m_frameMD = new QWidget(m_cabecalho);
+    m_frameMD->setObjectName(QStringLiteral("FrameMD"));
+    m_frameMD->installEventFilter(this);
+    m_frameMD->setMouseTracking(true);
+    auto* gm = new QGridLayout(m_frameMD);
+    gm->setContentsMargins(6, 4, 6, 4);
+    gm->setHorizontalSpacing(6);
+    gm->setVerticalSpacing(2);
+    m_comboAparelhos = new QComboBox(m_frameMD);
+    m_comboAparelhos->setObjectName(QStringLiteral("ComboAparelhos"));
+    m_comboAparelhos->setMinimumWidth(Twips(1700));
+    m_comboAparelhos->installEventFilter(this);
+    m_lbModelo = new QLabel(m_frameMD);
+    m_lbModelo->setObjectName(QStringLiteral("lbModelo"));
+    m_lbModelo->setMinimumWidth(Twips(1100));
+    QFont fm = m_lbModelo->font();
+    fm.setBold(true);
+    m_lbModelo->setFont(fm);
+    m_imgAtualizar = new QToolButton(m_frameMD);
+    m_imgAtualizar->setObjectName(QStringLiteral("imgAtualizar"));
+    m_imgAtualizar->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    m_imgAtualizar->setAutoRaise(true);
+    m_imgAtualizar->setIconSize(QSize(22, 22));
+    gm->addWidget(m_comboAparelhos, 0, 0, 1, 2);
+    gm->addWidget(m_lbModelo, 1, 0);
+    gm->addWidget(m_imgAtualizar, 1, 1, Qt::AlignRight);
+
+    // The button bar.
+    m_frameBotoes = new QWidget(m_cabecalho);
+    m_frameBotoes->setObjectName(QStringLiteral("FrameBotoes"));
+    auto* hb = new QHBoxLayout(m_frameBotoes);
+    hb->setContentsMargins(4, 4, 4, 4);
+    hb->setSpacing(3);
+    hb->addWidget(m_botoes[0]);
+    for (int i : OrdemBarra) {
+        QPushButton* b = m_botoes[i];
+        b->setMinimumSize(Twips(1000), Twips(760));
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        hb->addWidget(b);
+    }
+    hb->addStretch(1);
+    // The chip names lie over button 8 and act as its caption.
+    m_lbTristarTigris = new QLabel(m_botoes[8]);
+    m_lbTristarTigris->setObjectName(QStringLiteral("lbTristarTigris"));
+    m_lbTristarTigris->setAlignment(Qt::AlignCenter);
+    m_lbTristarTigris->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_grade = new QGridLayout(m_cabecalho);
+    m_grade->setContentsMargins(2, 2, 2, 2);
+    m_grade->setSpacing(2);
+    dispoeBarra();
+}
+
+void Inicial::dispoeBarra()
+{
+    m_grade->removeWidget(m_framePorta);
+    m_grade->removeWidget(m_frameMD);
+    m_grade->removeWidget(m_frameBotoes);
+    m_grade->addWidget(m_framePorta, 0, 0);
+    m_grade->addWidget(m_frameMD, 0, 1);
+    if (m_compacta) {
+        m_grade->addWidget(m_frameBotoes, 1, 0, 1, 3);
+        m_grade->setColumnStretch(2, 1);
+    } else {
+        m_grade->addWidget(m_frameBotoes, 0, 2);
+        m_grade->setColumnStretch(2, 1);
+    }
+}
+
+QPushButton* Inicial::Botoes(int indice) const
+{
+    return indice >= 0 && indice < 20 ? m_botoes[indice] : nullptr;
+}
+
+void Inicial::Traducao_Form_Inicial()
+{
+    const bool conectado = property("Status").toString() != QLatin1String("0") && property("Status").isValid();
+    m_botoes[1]->setText(conectado ? Traduz(QStringLiteral("Desconectar")) : Traduz(QStringLiteral("Conectar")));
+    m_botoes[1]->setToolTip(Traduz(QStringLiteral("Conectar")) + QStringLiteral(" / ") + Traduz(QStringLiteral("Desconectar")));
+    m_st1->setText(conectado ? Traduz(QStringLiteral("Conectado")) : Traduz(QStringLiteral("Desconectado")));
+    m_botoes[2]->setText(Traduz(QStringLiteral("Comandos")));
+    m_botoes[2]->setToolTip(Traduz(QStringLiteral("Modo Comandos e Comparador")));
+    m_botoes[3]->setText(QStringLiteral("VCore"));
+    m_botoes[3]->setToolTip(QStringLiteral("VCore"));
+    m_botoes[4]->setText(QStringLiteral("Buck - Ldo"));
+    m_botoes[4]->setToolTip(QStringLiteral("Buck - Ldo"));
+    m_botoes[5]->setText(QStringLiteral("RF"));
+    m_botoes[5]->setToolTip(Traduz(QStringLiteral("Testes de Comunicação RF")));
+    m_botoes[6]->setText(QStringLiteral("Display"));
+    m_botoes[6]->setToolTip(Traduz(QStringLiteral("Testes de Display")));
+    m_botoes[7]->setText(QStringLiteral("Nand"));
+    m_botoes[7]->setToolTip(Traduz(QStringLiteral("Testes de Memória Nand")));
+    m_botoes[8]->setText(QString());
+    m_botoes[8]->setToolTip(Traduz(QStringLiteral("Testes IC's")));
+    m_botoes[9]->setText(QStringLiteral("I2C"));
+    m_botoes[9]->setToolTip(Traduz(QStringLiteral("Testes de Leitura I2C")));
+    m_botoes[10]->setText(Traduz(QStringLiteral("IdiomaBotao")));
+    m_botoes[10]->setToolTip(QStringLiteral("Idioma / Language"));
+    m_botoes[12]->setText(Traduz(QStringLiteral("Sobre")));
+    m_botoes[12]->setToolTip(Traduz(QStringLiteral("Sobre")));
+    m_botoes[17]->setText(QStringLiteral("Bat / RAM"));
+    m_botoes[17]->setToolTip(Traduz(QStringLiteral("Testes Adicionais")) + QStringLiteral(" Bat. / Mem. Ram"));
+    m_botoes[18]->setText(QStringLiteral("PMU"));
+    m_botoes[18]->setToolTip(QStringLiteral("PMU"));
+    m_botoes[19]->setText(QStringLiteral("Panic Full"));
+    m_lbTristarTigris->setText(QStringLiteral("Tristar\r\nTigris"));
+
+    m_lbFramePorta->setText(Traduz(QStringLiteral("Porta COM")));
+    m_cbPortas->setToolTip(Traduz(QStringLiteral("Porta COM de comunicação com o dispositivo")));
+    m_lbBox->setText(Traduz(QStringLiteral("Box_Modelo")));
+    m_comboAparelhos->setToolTip(Traduz(QStringLiteral("Selecione o modelo do dispositivo")));
+    m_lbModelo->setToolTip(Traduz(QStringLiteral("Modelo do dispositivo")));
+    m_imgAtualizar->setToolTip(Traduz(QStringLiteral("Atualizar")));
+}
+
+void Inicial::MostraStatus(const QString& cor)
+{
+    QColor c;
+    if (cor == QLatin1String("Branco"))
+        c = CorBGR(Cores::Branco);
+    else if (cor == QLatin1String("Verde"))
+        c = QColor(40, 200, 60);
+    else if (cor == QLatin1String("Amarelo"))
+        c = QColor(250, 210, 20);
+    else
+        return;
+    m_corStatus = cor;
+    m_imgStatus->setPixmap(lampada(c));
+}
+
+void Inicial::defineAcao(int indice, std::function<void()> acao)
+{
+    if (indice < 0 || indice >= 20 || !m_botoes[indice])
+        return;
+    m_acoes[indice] = std::move(acao);
+    m_botoes[indice]->setEnabled(bool(m_acoes[indice]));
+}
+
+void Inicial::clicaBotao(int indice)
+{
+    m_botoes[0]->setFocus();
+    if (m_acoes[indice])
+        m_acoes[indice]();
+}
+
+QWidget* Inicial::abreTela(const QString& nome, const std::function<Tela*()>& cria)
+{
+    QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
+    if (!janela) {
+        Tela* t = cria();
+        if (!t)
+            return nullptr;
+        janela = m_mdi->addSubWindow(t);
+        janela->setAttribute(Qt::WA_DeleteOnClose);
+        janela->setWindowTitle(t->windowTitle());
+        connect(t, &QWidget::windowTitleChanged, janela.data(), &QWidget::setWindowTitle);
+        m_janelas.insert(nome, janela);
+        janela->show();
+    }
+    janela->showNormal();
+    janela->raise();
+    m_mdi->setActiveSubWindow(janela);
+    return janela->widget();
+}
+
+QWidget* Inicial::tela(const QString& nome) const
+{
+    const QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
+    return janela ? janela->widget() : nullptr;
+}
+
+void Inicial::fechaTelasParaIdioma()
+{
+    static const QStringList fechadas = {NomeTela::I2C,      NomeTela::IC,      NomeTela::Master,   NomeTela::Nand,   NomeTela::Chestnut,
+                                         NomeTela::RFs,      NomeTela::RFs_Esq, NomeTela::Sobre,    NomeTela::VCores, NomeTela::Displays,
+                                         NomeTela::BuckLdo,  NomeTela::Tigris,  NomeTela::Acorn,    NomeTela::BuckTeste,
+                                         NomeTela::Bateria,  NomeTela::Outros,  NomeTela::PMU,      NomeTela::Codec,  NomeTela::Tristar};
+    for (const QString& nome : fechadas) {
+        if (!globais().telaAberta(nome))
+            continue;
+        if (QPointer<QMdiSubWindow> j = m_janelas.value(nome))
+            j->close();
+    }
+    if (QWidget* dicas = findChild<QWidget*>(QStringLiteral("Dicas")))
+        dicas->hide();
+}
+
+void Inicial::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    const bool compacta = width() <= Twips(LarguraBarraCompacta);
+    if (compacta != m_compacta) {
+        m_compacta = compacta;
+        dispoeBarra();
+    }
+    desenhaFundo();
+    LimparLogo = true;
+}
+
+void Inicial::desenhaFundo()
+{
+    // The logo, drawn centred in the background of the screens' area.
+    const QSize area = m_mdi->viewport()->size();
+    if (area.isEmpty())
+        return;
+    QPixmap fundo(area);
+    fundo.fill(QColor(236, 239, 243));
+    const QSize logo(qMin(area.width() * 2 / 3, 720), qMin(area.height() * 2 / 3, 360));
+    QPainter p(&fundo);
+    p.drawPixmap((area.width() - logo.width()) / 2, (area.height() - logo.height()) / 2, Logotipo(logo, false));
+    m_mdi->setBackground(fundo);
+}
+
+bool Inicial::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_comboBox && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        // Typing into the BOX model list is suppressed; arrows and the pop-up still choose.
+        if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Tab && k != Qt::Key_Backtab)
+            return true;
+    }
+    if (o == m_comboAparelhos && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Tab && k != Qt::Key_Backtab)
+            return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+} // namespace tarsel

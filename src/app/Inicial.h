@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QToolButton;
+class QGridLayout;
+class QWidget;
+
+namespace tarsel {
+
+class Tela;
+
+// The main window: header with the port, BOX and model controls, the button bar, and the area where
+// every screen opens as a child window.
+class Inicial : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Inicial(QWidget* parent = nullptr);
+    ~Inicial() override;
+
+    // The load steps of the main window (captions, lamp, title, lists, port list, BOX model).
+    void carrega();
+    // Applies every caption and tooltip in the current language.
+    void Traducao_Form_Inicial();
+
+    // Opens the screen `nome` as a child window (created by `cria` when not open) and brings it to the front.
+    QWidget* abreTela(const QString& nome, const std::function<Tela*()>& cria);
+    // The open screen of that name, if any.
+    QWidget* tela(const QString& nome) const;
+    // Closes the screens a language change closes, and the tips window.
+    void fechaTelasParaIdioma();
+
+    // Wires a button of the bar to its action (screens register theirs as they are built).
+    void defineAcao(int indice, std::function<void()> acao);
+
+    QPushButton* Botoes(int indice) const;
+    QMdiArea* areaTelas() const { return m_mdi; }
+    bool barraCompacta() const { return m_compacta; }
+
+    QComboBox* cbPortas() const { return m_cbPortas; }
+    QComboBox* ComboBox() const { return m_comboBox; }
+    QComboBox* ComboAparelhos() const { return m_comboAparelhos; }
+    QLabel* lbModelo() const { return m_lbModelo; }
+    QLabel* St1() const { return m_st1; }
+    QLabel* ImgStatus() const { return m_imgStatus; }
+    QLabel* lbTristarTigris() const { return m_lbTristarTigris; }
+    QToolButton* imgAtualizar() const { return m_imgAtualizar; }
+    QWidget* FramePorta() const { return m_framePorta; }
+    QWidget* FrameMD() const { return m_frameMD; }
+
+    // Status lamp: "Branco", "Verde" or "Amarelo"; any other word changes nothing.
+    void MostraStatus(const QString& cor);
+    QString corStatus() const { return m_corStatus; }
+
+    bool LimparLogo = false;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void montaCabecalho();
+    void dispoeBarra();
+    void clicaBotao(int indice);
+    void desenhaFundo();
+
+    QMdiArea* m_mdi = nullptr;
+    QWidget* m_cabecalho = nullptr;
+    QGridLayout* m_grade = nullptr;
+    QWidget* m_framePorta = nullptr;
+    QWidget* m_frameMD = nullptr;
+    QWidget* m_frameBotoes = nullptr;
+    QLabel* m_lbFramePorta = nullptr;
+    QComboBox* m_cbPortas = nullptr;
+    QLabel* m_lbBox = nullptr;
+    QComboBox* m_comboBox = nullptr;
+    QComboBox* m_comboAparelhos = nullptr;
+    QLabel* m_lbModelo = nullptr;
+    QToolButton* m_imgAtualizar = nullptr;
+    QLabel* m_st1 = nullptr;
+    QLabel* m_imgStatus = nullptr;
+    QLabel* m_lbTristarTigris = nullptr;
+    QString m_corStatus;
+    QPushButton* m_botoes[20] = {};
+    std::function<void()> m_acoes[20];
+    QHash<QString, QPointer<QMdiSubWindow>> m_janelas;
+    bool m_compacta = false;
+};
+
+// Bar layout switches to the compact arrangement at this width or narrower.
+constexpr int LarguraBarraCompacta = 20650; // twips
+
+} // namespace tarsel

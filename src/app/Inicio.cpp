@@ -1,0 +1,48 @@
+#include "app/Inicio.h"
+
+#include "app/DialogosQt.h"
+#include "app/Globais.h"
+#include "app/Inicial.h"
+#include "app/Logotipo.h"
+#include "app/Partida.h"
+
+#include <QApplication>
+#include <QSplashScreen>
+
+namespace tarsel {
+
+int Inicio::executa(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Voltrace Tarsel"));
+    QApplication::setApplicationVersion(VersaoPrograma);
+    DialogosQt dialogosQt;
+    instalaDialogos(&dialogosQt);
+
+    globais().Versao = VersaoPrograma;
+    // The splash is painted before the checks, which may take a while (online steps).
+    auto* xScreen = new QSplashScreen(Logotipo(QSize(480, 270), true));
+    xScreen->setObjectName(QStringLiteral("xScreen"));
+    xScreen->show();
+    QApplication::processEvents();
+
+    if (!ExecutaPartida(QApplication::applicationDirPath())) {
+        delete xScreen;
+        instalaDialogos(nullptr);
+        return 1;
+    }
+
+    int codigo = 0;
+    {
+        Inicial inicial;
+        inicial.carrega();
+        xScreen->finish(&inicial);
+        delete xScreen;
+        inicial.show();
+        codigo = QApplication::exec();
+    }
+    instalaDialogos(nullptr);
+    return codigo;
+}
+
+} // namespace tarsel
