@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, starts the simulated BOX and phone on COM3 of the program folder,
+# and runs the program. Without a display the program runs on a virtual one (Xvfb :77).
+set -euo pipefail
+RAIZ="$(cd "$(dirname "$0")/.." && pwd)"
+"$RAIZ/scripts/setup.sh"
+"$RAIZ/scripts/build.sh"
+BUILD="${TARSEL_BUILD:-$RAIZ/build}"
+PASTA="$BUILD/bin"
+MODELO="${1:-A1778}"
+
+"$BUILD/sim/tarsel-sim" --pasta "$PASTA" --porta 3 --modelo "$MODELO" > "$BUILD/sim.log" 2>&1 &
+SIM=$!
+XVFB=""
+encerra() {
+  kill "$SIM" 2>/dev/null || true
+  [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+}
+trap encerra EXIT
+for _ in $(seq 50); do grep -q READY "$BUILD/sim.log" && break; sleep 0.1; done
+echo "Simulated phone $MODELO on COM3 ($(cat "$BUILD/sim.log"))"
+
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb :77 -screen 0 1600x1000x24 >/dev/null 2>&1 &
+  XVFB=$!
+  export DISPLAY=:77
+  sleep 1
+  echo "No display: the program runs on the virtual display :77 (see it with a VNC viewer or take a screenshot: DISPLAY=:77 import -window root shot.png)."
+fi
+"$PASTA/voltrace-tarsel"

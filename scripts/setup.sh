@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need; does nothing when all are there.
+set -euo pipefail
+
+PACOTES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
+  qt6-httpserver-dev qt6-websockets-dev
+  xvfb xauth xdg-utils fonts-dejavu-core
+)
+
+faltam=()
+for p in "${PACOTES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    faltam+=("$p")
+  fi
+done
+
+if [ ${#faltam[@]} -gt 0 ]; then
+  echo "Installing: ${faltam[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${faltam[@]}"
+fi
