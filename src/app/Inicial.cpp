@@ -1,6 +1,8 @@
 #include "app/Inicial.h"
 
 #include "app/Conversoes.h"
+#include "app/Dicas.h"
+#include "app/fmxMenu.h"
 #include "app/Globais.h"
 #include "app/Logotipo.h"
 #include "app/Tela.h"
@@ -18,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -64,6 +67,8 @@ Inicial::Inicial(QWidget* parent)
     setCentralWidget(central);
 
     montaCabecalho();
+    m_menu = new fmxMenu(m_mdi);
+    m_dicas = new Dicas(m_mdi);
     resize(Twips(21600), Twips(12600));
 }
 
@@ -211,9 +216,14 @@ QPushButton* Inicial::Botoes(int indice) const
     return indice >= 0 && indice < 20 ? m_botoes[indice] : nullptr;
 }
 
+QString Inicial::Status() const
+{
+    return QStringLiteral("0");
+}
+
 void Inicial::Traducao_Form_Inicial()
 {
-    const bool conectado = property("Status").toString() != QLatin1String("0") && property("Status").isValid();
+    const bool conectado = Status() != QLatin1String("0");
     m_botoes[1]->setText(conectado ? Traduz(QStringLiteral("Desconectar")) : Traduz(QStringLiteral("Conectar")));
     m_botoes[1]->setToolTip(Traduz(QStringLiteral("Conectar")) + QStringLiteral(" / ") + Traduz(QStringLiteral("Desconectar")));
     m_st1->setText(conectado ? Traduz(QStringLiteral("Conectado")) : Traduz(QStringLiteral("Desconectado")));
@@ -250,6 +260,8 @@ void Inicial::Traducao_Form_Inicial()
     m_comboAparelhos->setToolTip(Traduz(QStringLiteral("Selecione o modelo do dispositivo")));
     m_lbModelo->setToolTip(Traduz(QStringLiteral("Modelo do dispositivo")));
     m_imgAtualizar->setToolTip(Traduz(QStringLiteral("Atualizar")));
+    m_menu->aplicaTextos();
+    m_dicas->aplicaTextos();
 }
 
 void Inicial::MostraStatus(const QString& cor)
@@ -320,8 +332,7 @@ void Inicial::fechaTelasParaIdioma()
         if (QPointer<QMdiSubWindow> j = m_janelas.value(nome))
             j->close();
     }
-    if (QWidget* dicas = findChild<QWidget*>(QStringLiteral("Dicas")))
-        dicas->hide();
+    m_dicas->hide();
 }
 
 void Inicial::resizeEvent(QResizeEvent* e)
@@ -350,8 +361,88 @@ void Inicial::desenhaFundo()
     m_mdi->setBackground(fundo);
 }
 
+void Inicial::pairaBotao(int indice)
+{
+    auto mostra = [this](int botao, int painel) {
+        // At the top of the screens' area, its left edge under the button.
+        const int x = m_botoes[botao]->mapTo(this, QPoint(0, 0)).x() - m_mdi->mapTo(this, QPoint(0, 0)).x();
+        m_menu->ExibirMenu(painel);
+        m_menu->move(qMax(0, x), 0);
+        m_menu->show();
+        m_menu->raise();
+    };
+    switch (indice) {
+    case 4:
+        mostra(4, 0);
+        break;
+    case 5:
+        mostra(5, 2);
+        break;
+    case 6:
+        m_menu->lbInfo(2)->setText(m_comboAparelhos->currentText() == QLatin1String("IP X") ? QStringLiteral("Acorn")
+                                                                                               : QStringLiteral("Chestnut"));
+        mostra(6, 1);
+        break;
+    default:
+        m_menu->hide();
+        break;
+    }
+}
+
+void Inicial::pairaFundo()
+{
+    if (m_menu->isVisible())
+        m_menu->hide();
+    if (m_dicas->isVisible())
+        m_dicas->hide();
+    if (!LimparLogo)
+        return;
+    if (globais().telaAberta(NomeTela::VCores) || globais().telaAberta(NomeTela::BuckLdo) ||
+        globais().telaAberta(NomeTela::I2C) || globais().telaAberta(NomeTela::Sobre)) {
+        LimparLogo = false;
+        return;
+    }
+    mostraLimpa();
+}
+
+void Inicial::mostraLimpa()
+{
+    // A blank sheet over the screens' area for a moment, so the whole background repaints.
+    auto* zLimpa = new QWidget(m_mdi->viewport());
+    zLimpa->setObjectName(QStringLiteral("zLimpa"));
+    zLimpa->setAttribute(Qt::WA_DeleteOnClose);
+    zLimpa->setAutoFillBackground(true);
+    zLimpa->setGeometry(0, 0, qMax(0, width() - Twips(200)), qMax(0, height() - Twips(2000)));
+    LimparLogo = false;
+    zLimpa->show();
+    QTimer::singleShot(10, zLimpa, &QWidget::close);
+}
+
 bool Inicial::eventFilter(QObject* o, QEvent* e)
 {
+    if (e->type() == QEvent::Resize) {
+        if (o == m_mdi->viewport())
+            desenhaFundo();
+        else if (o == m_botoes[8])
+            m_lbTristarTigris->setGeometry(m_botoes[8]->rect());
+    }
+    if (e->type() == QEvent::Enter) {
+        const QVariant indice = o->property("indice");
+        if (indice.isValid())
+            pairaBotao(indice.toInt());
+    }
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
+        if (o == m_mdi->viewport() && e->type() == QEvent::MouseMove)
+            pairaFundo();
+        else if (o == m_framePorta && Status() == QLatin1String("0") && !globais().telaAberta(NomeTela::Sobre)) {
+            m_dicas->aplicaTextos();
+            m_dicas->move(0, 0);
+            m_dicas->show();
+            m_dicas->raise();
+        } else if (o == m_frameMD && m_dicas->isVisible()) {
+            m_dicas->hide();
+        }
+    }
     if (o == m_comboBox && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         // Typing into the BOX model list is suppressed; arrows and the pop-up still choose.

@@ -16,6 +16,8 @@ class QWidget;
 namespace tarsel {
 
 class Tela;
+class fmxMenu;
+class Dicas;
 
 // The main window: header with the port, BOX and model controls, the button bar, and the area where
 // every screen opens as a child window.
@@ -59,6 +61,11 @@ public:
     void MostraStatus(const QString& cor);
     QString corStatus() const { return m_corStatus; }
 
+    fmxMenu* menu() const { return m_menu; }
+    Dicas* dicas() const { return m_dicas; }
+    // The link state the captions follow ("0" disconnected).
+    QString Status() const;
+
     bool LimparLogo = false;
 
 protected:
@@ -70,6 +77,9 @@ private:
     void dispoeBarra();
     void clicaBotao(int indice);
     void desenhaFundo();
+    void pairaBotao(int indice);
+    void pairaFundo();
+    void mostraLimpa();
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_cabecalho = nullptr;
@@ -92,6 +102,8 @@ private:
     std::function<void()> m_acoes[20];
     QHash<QString, QPointer<QMdiSubWindow>> m_janelas;
     bool m_compacta = false;
+    fmxMenu* m_menu = nullptr;
+    Dicas* m_dicas = nullptr;
 };
 
 // Bar layout switches to the compact arrangement at this width or narrower.

@@ -1,0 +1,68 @@
+#include "link/ErroSerial.h"
+
+#include "app/Globais.h"
+
+namespace tarsel {
+
+namespace {
+QString porIdioma(const char* pt, const char* en, const char* es)
+{
+    switch (globais().IdiomaAtual) {
+    case 1:
+        return QString::fromUtf8(pt);
+    case 3:
+        return QString::fromUtf8(es);
+    default:
+        return QString::fromUtf8(en);
+    }
+}
+} // namespace
+
+int ErroSerial::numero(QSerialPort::SerialPortError erro)
+{
+    switch (erro) {
+    case QSerialPort::DeviceNotFoundError:
+        return NumeroInvalido;
+    case QSerialPort::PermissionError:
+        return PortaEmUso;
+    case QSerialPort::OpenError:
+    case QSerialPort::UnsupportedOperationError:
+        return NaoAberta;
+    case QSerialPort::NotOpenError:
+        return SomentePortaAberta;
+    default:
+        return static_cast<int>(erro);
+    }
+}
+
+QString ErroSerial::descricao(int numero, const QString& outra)
+{
+    switch (numero) {
+    case NumeroInvalido:
+        return porIdioma("Número de porta inválido", "Invalid port number", "Número de puerto no válido");
+    case PortaEmUso:
+        return porIdioma("Porta já aberta", "Port already open", "Puerto ya abierto");
+    case NaoAberta:
+        return porIdioma("O dispositivo não está aberto", "Device is not open", "El dispositivo no está abierto");
+    case SomentePortaAberta:
+        return porIdioma("Operação válida somente com a porta aberta", "Operation valid only when the port is open",
+                         "Operación válida sólo con el puerto abierto");
+    case ErroLeitura:
+        return porIdioma("Erro ao ler o dispositivo de comunicação", "Error reading comm device",
+                         "Error al leer el dispositivo de comunicación");
+    default:
+        return outra;
+    }
+}
+
+ErroVB ErroSerial::de(const QSerialPort& porta)
+{
+    return de(numero(porta.error()), porta.errorString());
+}
+
+ErroVB ErroSerial::de(int numero, const QString& outra)
+{
+    return ErroVB(numero, descricao(numero, outra));
+}
+
+} // namespace tarsel

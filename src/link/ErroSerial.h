@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/ErroVB.h"
+
+#include <QSerialPort>
+
+namespace tarsel {
+
+// The serial line's failures as the numbers the program interprets.
+class ErroSerial {
+public:
+    static constexpr int NumeroInvalido = 8002;  // no such port
+    static constexpr int PortaEmUso = 8005;      // held by another program
+    static constexpr int NaoAberta = 8012;       // not a usable serial device
+    static constexpr int SomentePortaAberta = 8018; // write on a closed port
+    static constexpr int ErroLeitura = 8020;     // the device went away while in use
+
+    // DeviceNotFoundError 8002, PermissionError 8005, OpenError/UnsupportedOperationError 8012,
+    // NotOpenError 8018; any other error keeps its own number.
+    static int numero(QSerialPort::SerialPortError erro);
+    // The description of a numbered line error in the user's language; `outra` for other numbers.
+    static QString descricao(int numero, const QString& outra = {});
+    // The port's current error as an ErroVB.
+    static ErroVB de(const QSerialPort& porta);
+    static ErroVB de(int numero, const QString& outra = {});
+};
+
+} // namespace tarsel
