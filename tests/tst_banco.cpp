@@ -99,12 +99,33 @@ private slots:
     void comandoEncontradoSemDistinguirMaiusculas()
     {
         teste::PastaPrograma pasta;
-        teste::executaSql(pasta.banco(), QStringLiteral("insert into Comandos (Comando, Info) values ('Help', 'ajuda')"));
+        teste::executaSql(pasta.banco(),
+                          QStringLiteral("insert into Comandos (Comando, Info) values ('Teste Maiusculas', 'ajuda')"));
         Banco b;
-        QCOMPARE(b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("help")}).toString(),
+        QCOMPARE(b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("teste maiusculas")})
+                     .toString(),
                  QStringLiteral("ajuda"));
-        QCOMPARE(b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("HELP")}).toString(),
+        QCOMPARE(b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("TESTE MAIUSCULAS")})
+                     .toString(),
                  QStringLiteral("ajuda"));
+    }
+
+    void listaDeComandosTemOsComandosQueOProgramaEnviaComDescricoes()
+    {
+        teste::PastaPrograma pasta;
+        const QStringList enviados = {
+            "syscfg print RMd#", "pmuadc --read all", "buck", "pmuadc --sel tigris --read all",
+            "pmuadc --sel chestnut --read all", "touch --on", "touch --off", "i2c -s 0", "tristar -p", "nanduid",
+            "nandsize", "nand --getinfo", "syscfg list", "battery --properties", "device  --key GasGauge -p",
+            "display --getmode", "audio --resetblock codec", "testmemory", "TESTMEMORY --1MB", "BUTTONCNT --DQE",
+            "Reset", "Shutdown", "help"};
+        Banco b;
+        for (const QString& c : enviados) {
+            QSqlQuery q = b.executa(QStringLiteral("select Info, Info2, Info3 from Comandos where Comando = ?"), {c});
+            QVERIFY2(q.next(), qPrintable(c));
+            for (int i = 0; i < 3; ++i)
+                QVERIFY2(!q.value(i).toString().trimmed().isEmpty(), qPrintable(c));
+        }
     }
 
     void padraoJetViraLike_data()

@@ -5,6 +5,7 @@
 #include "app/fmxMenu.h"
 #include "app/Globais.h"
 #include "app/Logotipo.h"
+#include "app/Modelos.h"
 #include "app/Tela.h"
 #include "app/Traducao.h"
 #include "app/xIdioma.h"
@@ -108,6 +109,7 @@ void Inicial::montaCabecalho()
     m_comboBox->setObjectName(QStringLiteral("ComboBox"));
     m_comboBox->installEventFilter(this);
     m_comboBox->setMinimumWidth(56);
+    m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
     gp->addWidget(m_lbFramePorta, 0, 0);
     gp->addWidget(m_cbPortas, 1, 0);
     gp->addWidget(m_lbBox, 0, 1);
@@ -154,6 +156,12 @@ void Inicial::montaCabecalho()
     m_comboAparelhos->setObjectName(QStringLiteral("ComboAparelhos"));
     m_comboAparelhos->setMinimumWidth(Twips(1700));
     m_comboAparelhos->installEventFilter(this);
+    m_comboAparelhos->addItems(FamiliasModelo());
+    m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+    connect(m_comboAparelhos, &QComboBox::currentTextChanged, this, [this] {
+        BuscaDadosGravados();
+        AplicaModelo();
+    });
     m_lbModelo = new QLabel(m_frameMD);
     m_lbModelo->setObjectName(QStringLiteral("lbModelo"));
     m_lbModelo->setMinimumWidth(Twips(1100));
@@ -178,7 +186,7 @@ void Inicial::montaCabecalho()
     hb->addWidget(m_botoes[0]);
     for (int i : OrdemBarra) {
         QPushButton* b = m_botoes[i];
-        b->setMinimumSize(Twips(1000), Twips(760));
+        b->setMinimumSize(Twips(900), Twips(760));
         b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         hb->addWidget(b);
     }
@@ -202,13 +210,16 @@ void Inicial::dispoeBarra()
     m_grade->removeWidget(m_frameBotoes);
     m_grade->addWidget(m_framePorta, 0, 0);
     m_grade->addWidget(m_frameMD, 0, 1);
+    // Beside the frames the bar may give up width (a narrower window turns compact); on its own
+    // row it keeps what its buttons need.
     if (m_compacta) {
+        m_frameBotoes->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         m_grade->addWidget(m_frameBotoes, 1, 0, 1, 3);
-        m_grade->setColumnStretch(2, 1);
     } else {
+        m_frameBotoes->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         m_grade->addWidget(m_frameBotoes, 0, 2);
-        m_grade->setColumnStretch(2, 1);
     }
+    m_grade->setColumnStretch(2, 1);
 }
 
 QPushButton* Inicial::Botoes(int indice) const
@@ -277,6 +288,35 @@ void Inicial::MostraStatus(const QString& cor)
         return;
     m_corStatus = cor;
     m_imgStatus->setPixmap(lampada(c));
+}
+
+void Inicial::defineBusca(int codigo, Atualizacao f)
+{
+    m_buscas.insert(codigo, std::move(f));
+}
+
+void Inicial::defineAplica(const QString& tela, Atualizacao f)
+{
+    m_aplicacoes.insert(tela, std::move(f));
+}
+
+void Inicial::BuscaDadosGravados()
+{
+    const QString familia = m_comboAparelhos->currentText();
+    const auto f = m_buscas.value(globais().TelaAtiva.toInt());
+    if (f)
+        f(familia);
+}
+
+void Inicial::AplicaModelo()
+{
+    const QString familia = m_comboAparelhos->currentText();
+    const bool hydra = familia.left(4) == QLatin1String("IP 8") || familia.left(4) == QLatin1String("IP X");
+    m_lbTristarTigris->setText((hydra ? QStringLiteral("Hydra") : QStringLiteral("Tristar")) + QStringLiteral("\r\nTigris"));
+    for (auto it = m_aplicacoes.cbegin(); it != m_aplicacoes.cend(); ++it) {
+        if (globais().telaAberta(it.key()) && it.value())
+            it.value()(familia);
+    }
 }
 
 void Inicial::defineAcao(int indice, std::function<void()> acao)
@@ -449,6 +489,8 @@ bool Inicial::eventFilter(QObject* o, QEvent* e)
         if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Tab && k != Qt::Key_Backtab)
             return true;
     }
+    if (o == m_comboAparelhos && e->type() == QEvent::FocusOut && m_comboAparelhos->currentText().isEmpty())
+        m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
     if (o == m_comboAparelhos && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Tab && k != Qt::Key_Backtab)

@@ -42,6 +42,14 @@ public:
     // Wires a button of the bar to its action (screens register theirs as they are built).
     void defineAcao(int indice, std::function<void()> acao);
 
+    // The model-change step. Screens register what they refresh: by the active-screen code at the
+    // moment of the change, and by open window.
+    using Atualizacao = std::function<void(const QString& familia)>;
+    void defineBusca(int codigo, Atualizacao f);
+    void defineAplica(const QString& tela, Atualizacao f);
+    void BuscaDadosGravados();
+    void AplicaModelo();
+
     QPushButton* Botoes(int indice) const;
     QMdiArea* areaTelas() const { return m_mdi; }
     bool barraCompacta() const { return m_compacta; }
@@ -101,6 +109,8 @@ private:
     QPushButton* m_botoes[20] = {};
     std::function<void()> m_acoes[20];
     QHash<QString, QPointer<QMdiSubWindow>> m_janelas;
+    QHash<int, Atualizacao> m_buscas;
+    QHash<QString, Atualizacao> m_aplicacoes;
     bool m_compacta = false;
     fmxMenu* m_menu = nullptr;
     Dicas* m_dicas = nullptr;
