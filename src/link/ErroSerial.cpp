@@ -5,8 +5,7 @@
 namespace tarsel {
 
 namespace {
-QString porIdioma(const char* pt, const char* en, const char* es)
-{
+QString porIdioma(const char* pt, const char* en, const char* es) {
     switch (globais().IdiomaAtual) {
     case 1:
         return QString::fromUtf8(pt);
@@ -18,8 +17,7 @@ QString porIdioma(const char* pt, const char* en, const char* es)
 }
 } // namespace
 
-int ErroSerial::numero(QSerialPort::SerialPortError erro)
-{
+int ErroSerial::numero(QSerialPort::SerialPortError erro) {
     switch (erro) {
     case QSerialPort::DeviceNotFoundError:
         return NumeroInvalido;
@@ -35,8 +33,7 @@ int ErroSerial::numero(QSerialPort::SerialPortError erro)
     }
 }
 
-QString ErroSerial::descricao(int numero, const QString& outra)
-{
+QString ErroSerial::descricao(int numero, const QString& outra) {
     switch (numero) {
     case NumeroInvalido:
         return porIdioma("Número de porta inválido", "Invalid port number", "Número de puerto no válido");
@@ -55,13 +52,11 @@ QString ErroSerial::descricao(int numero, const QString& outra)
     }
 }
 
-ErroVB ErroSerial::de(const QSerialPort& porta)
-{
+ErroVB ErroSerial::de(const QSerialPort& porta) {
     return de(numero(porta.error()), porta.errorString());
 }
 
-ErroVB ErroSerial::de(int numero, const QString& outra)
-{
+ErroVB ErroSerial::de(int numero, const QString& outra) {
     return ErroVB(numero, descricao(numero, outra));
 }
 

@@ -9,11 +9,11 @@ namespace tarsel {
 // The serial line's failures as the numbers the program interprets.
 class ErroSerial {
 public:
-    static constexpr int NumeroInvalido = 8002;  // no such port
-    static constexpr int PortaEmUso = 8005;      // held by another program
-    static constexpr int NaoAberta = 8012;       // not a usable serial device
+    static constexpr int NumeroInvalido = 8002;     // no such port
+    static constexpr int PortaEmUso = 8005;         // held by another program
+    static constexpr int NaoAberta = 8012;          // not a usable serial device
     static constexpr int SomentePortaAberta = 8018; // write on a closed port
-    static constexpr int ErroLeitura = 8020;     // the device went away while in use
+    static constexpr int ErroLeitura = 8020;        // the device went away while in use
 
     // DeviceNotFoundError 8002, PermissionError 8005, OpenError/UnsupportedOperationError 8012,
     // NotOpenError 8018; any other error keeps its own number.

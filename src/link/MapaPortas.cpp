@@ -11,33 +11,28 @@ namespace tarsel {
 
 namespace {
 
-bool ehDispositivoCaractere(const QString& caminho)
-{
+bool ehDispositivoCaractere(const QString& caminho) {
     struct stat st {};
     return ::stat(QFile::encodeName(caminho).constData(), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
 // A name is taken as soon as anything of that name exists, a dangling link included.
-bool nomeOcupado(const QString& caminho)
-{
+bool nomeOcupado(const QString& caminho) {
     struct stat st {};
     return ::lstat(QFile::encodeName(caminho).constData(), &st) == 0;
 }
 
 } // namespace
 
-QString MapaPortas::CaminhoPorta(int n, const QString& pasta)
-{
-    return QDir(pasta).filePath(QStringLiteral("ports/COM") + QString::number(n));
+QString MapaPortas::CaminhoPorta(int n, const QString& pasta) {
+    return QDir(pasta).absoluteFilePath(QStringLiteral("ports/COM") + QString::number(n));
 }
 
-bool MapaPortas::PortaExiste(int n, const QString& pasta)
-{
+bool MapaPortas::PortaExiste(int n, const QString& pasta) {
     return n >= 1 && ehDispositivoCaractere(CaminhoPorta(n, pasta));
 }
 
-QList<int> MapaPortas::RegistraAdaptadores(const QString& pasta, const QString& pastaById)
-{
+QList<int> MapaPortas::RegistraAdaptadores(const QString& pasta, const QString& pastaById) {
     QList<int> novas;
     const QDir byId(pastaById);
     if (pastaById.isEmpty() || !byId.exists())
@@ -82,8 +77,7 @@ QList<int> MapaPortas::RegistraAdaptadores(const QString& pasta, const QString& 
     return novas;
 }
 
-QStringList MapaPortas::ListaPortas(const QString& pasta, const QString& pastaById)
-{
+QStringList MapaPortas::ListaPortas(const QString& pasta, const QString& pastaById) {
     RegistraAdaptadores(pasta, pastaById);
     QStringList portas;
     for (int n = 1; n <= MaiorPorta; ++n) {

@@ -12,7 +12,7 @@ class MapaPortas {
 public:
     static constexpr int MaiorPorta = 30;
 
-    // pasta/ports/COM<n>
+    // pasta/ports/COM<n>, absolute
     static QString CaminhoPorta(int n, const QString& pasta);
     // True when pasta/ports/COM<n> resolves to an existing character device.
     static bool PortaExiste(int n, const QString& pasta);

@@ -2,13 +2,11 @@
 
 namespace tarsel {
 
-Resposta Resposta::de(int codigo, const QString& comando, const QString& console)
-{
+Resposta Resposta::de(int codigo, const QString& comando, const QString& console) {
     return {codigo, comando, console, semComando(console, comando)};
 }
 
-QString Resposta::semComando(const QString& console, const QString& comando)
-{
+QString Resposta::semComando(const QString& console, const QString& comando) {
     if (comando.isEmpty())
         return console;
     QString r = console;

@@ -2,18 +2,15 @@
 
 namespace tarsel {
 
-void Roteador::registra(int codigo, Entrega entrega, Espelho espelho)
-{
+void Roteador::registra(int codigo, Entrega entrega, Espelho espelho) {
     m_receptores.insert(codigo, {std::move(entrega), std::move(espelho)});
 }
 
-void Roteador::remove(int codigo)
-{
+void Roteador::remove(int codigo) {
     m_receptores.remove(codigo);
 }
 
-bool Roteador::entrega(const Resposta& r) const
-{
+bool Roteador::entrega(const Resposta& r) const {
     const auto it = m_receptores.constFind(r.codigo);
     if (it == m_receptores.constEnd() || !it->entrega)
         return false;
@@ -24,8 +21,7 @@ bool Roteador::entrega(const Resposta& r) const
 }
 
 bool Roteador::espelha(int codigo, const QString& comando, const QString& console, const QString& acrescimo,
-                       bool substituido) const
-{
+                       bool substituido) const {
     if (!recebeCopia(codigo))
         return false;
     const auto it = m_receptores.constFind(codigo);

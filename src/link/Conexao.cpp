@@ -1,0 +1,149 @@
+#include "link/Conexao.h"
+
+#include "app/Dialogos.h"
+#include "app/ErroVB.h"
+#include "app/Globais.h"
+#include "app/Traducao.h"
+#include "link/Enlace.h"
+#include "link/ErroSerial.h"
+#include "link/Identificacao.h"
+#include "link/PainelConexao.h"
+
+#include <cmath>
+
+namespace tarsel {
+
+namespace {
+constexpr int TicksSemResposta = 10;
+constexpr int RespostaMinima = 40;
+
+// The port text as a number, when it is one ("3", " 12 ", "4.0").
+std::optional<double> numeroPorta(const QString& texto) {
+    bool ok = false;
+    const double v = texto.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+} // namespace
+
+Conexao::Conexao(Enlace& enlace, Identificacao& identificacao, PainelConexao& painel, QObject* parent)
+    : QObject(parent)
+    , m_enlace(enlace)
+    , m_identificacao(identificacao)
+    , m_painel(painel) {
+    m_timer.setObjectName(QStringLiteral("TimerValidaPorta"));
+    m_timer.setInterval(300);
+    connect(&m_timer, &QTimer::timeout, this, &Conexao::validaPorta);
+    connect(&m_enlace, &Enlace::portaPerdida, this, [this] {
+        m_timer.stop();
+        indicadoresDesligados();
+        m_painel.defineModelo(QString());
+    });
+}
+
+QString Conexao::pasta() const {
+    return m_pasta.isEmpty() ? globais().PastaPrograma : m_pasta;
+}
+
+void Conexao::clique() {
+    const QString& status = m_enlace.Status();
+    if (status == QLatin1String("2") || status == QLatin1String("3"))
+        return;
+    const std::optional<double> numero = numeroPorta(m_painel.textoPorta());
+    if (!numero) {
+        Mensagem(QStringLiteral("SEM_PORTA"));
+        return;
+    }
+    if (*numero > MaiorPortaUsavel) {
+        const auto r = dialogos().mensagem(Dialogos::Icone::Informacao, Traduz(QStringLiteral("Porta Serial COM")),
+                                           Traduz(QStringLiteral("Porta 16")), Dialogos::Botoes::SimNaoCancelar);
+        if (r == Dialogos::Resposta::Sim)
+            m_painel.AbrePaginaServidor(3);
+        return;
+    }
+    if (status != QLatin1String("0")) {
+        desconecta();
+        return;
+    }
+    conecta(static_cast<int>(std::lround(*numero)));
+}
+
+void Conexao::conecta(int porta) {
+    try {
+        m_enlace.abre(porta, pasta());
+    } catch (const ErroVB& e) {
+        if (e.numero() == ErroSerial::PortaEmUso)
+            Mensagem(QStringLiteral("MSG_PORTA_EM_USO"));
+        else if (e.numero() == ErroSerial::NumeroInvalido || e.numero() == ErroSerial::NaoAberta)
+            Mensagem(QStringLiteral("MSG_PORTA_INVALIDA"));
+        else
+            dialogos().erro(e.numero(), e.descricao());
+        m_painel.CarregaPortas();
+        return;
+    }
+    // Each connection gets the whole check: a count left over from an earlier one would cut it short.
+    m_contador = 0;
+    m_enlace.defineComando(ConsultaModelo);
+    if (!m_enlace.EnviaComando()) {
+        // Already reported by the send; without a query under way the check could never end.
+        m_enlace.fecha();
+        m_enlace.defineTitulo(globais().TituloPrincipal);
+        m_enlace.defineTextoStatus(QStringLiteral("Desconectado"));
+        m_enlace.defineStatus(QStringLiteral("0"));
+        indicadoresDesligados();
+        m_painel.CarregaPortas();
+        return;
+    }
+    m_timer.start();
+    m_painel.defineLegendaConectar(QStringLiteral("Conectando"));
+    m_enlace.defineTextoStatus(QStringLiteral("Conectando"));
+    m_enlace.defineStatus(QStringLiteral("2"));
+    m_painel.MostraStatus(QStringLiteral("Amarelo"));
+}
+
+void Conexao::desconecta() {
+    m_enlace.fecha();
+    indicadoresDesligados();
+    m_enlace.defineTextoStatus(QStringLiteral("Desconectado"));
+    m_enlace.defineStatus(QStringLiteral("0"));
+    m_timer.stop();
+    m_painel.defineModelo(QString());
+}
+
+void Conexao::indicadoresDesligados() {
+    m_painel.defineLegendaConectar(QStringLiteral("Conectar"));
+    m_painel.MostraStatus(QStringLiteral("Branco"));
+}
+
+void Conexao::validaPorta() {
+    if (m_enlace.Status() != QLatin1String("1"))
+        return;
+    ++m_contador;
+    if (m_contador > TicksSemResposta) {
+        m_timer.stop();
+        m_enlace.defineComando(QString());
+        Mensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"));
+        Mensagem(QStringLiteral("MSG_PORTA"));
+        m_enlace.fecha();
+        indicadoresDesligados();
+        m_enlace.defineTextoStatus(QStringLiteral("Desconectado"));
+        m_enlace.defineStatus(QStringLiteral("0"));
+        m_enlace.defineTitulo(globais().TituloPrincipal);
+        m_contador = 0;
+        m_painel.CarregaPortas();
+        return;
+    }
+    if (m_enlace.txtConsole().length() > RespostaMinima) {
+        m_timer.stop();
+        m_painel.defineLegendaConectar(QStringLiteral("Desconectar"));
+        m_painel.MostraStatus(QStringLiteral("Verde"));
+        m_enlace.defineTextoStatus(QStringLiteral("Conectado"));
+        m_enlace.defineStatus(QStringLiteral("1"));
+        m_painel.conectado();
+        if (m_identificacao.VarianteConexao())
+            m_contador = 0;
+    }
+}
+
+} // namespace tarsel

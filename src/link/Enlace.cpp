@@ -1,0 +1,256 @@
+#include "link/Enlace.h"
+
+#include "app/Dialogos.h"
+#include "app/ErroVB.h"
+#include "app/Globais.h"
+#include "app/Traducao.h"
+#include "link/ErroSerial.h"
+#include "link/MapaPortas.h"
+
+namespace tarsel {
+
+namespace {
+const QString Prompt = QStringLiteral(":-)");
+const QString CrLf = QStringLiteral("\r\n");
+constexpr int CodigoBateria = 19;   // the battery timer reading waits for the prompt
+constexpr int LimiteContador = 255; // the poll counter is 8 bits wide
+} // namespace
+
+Enlace::Enlace(QObject* parent)
+    : QObject(parent) {
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    connect(&m_timer1, &QTimer::timeout, this, &Enlace::primeiraLeitura);
+    connect(&m_timer2, &QTimer::timeout, this, &Enlace::proximaLeitura);
+    connect(&m_porta, &QSerialPort::errorOccurred, this, &Enlace::erroPorta);
+    defineModeloBox(QString());
+}
+
+Enlace::~Enlace() {
+    m_porta.disconnect(this);
+    fecha();
+}
+
+void Enlace::abre(int porta, const QString& pasta) {
+    fecha();
+    if (porta < 1)
+        throw ErroSerial::de(ErroSerial::NumeroInvalido);
+    m_porta.setPortName(MapaPortas::CaminhoPorta(porta, pasta));
+    m_porta.setBaudRate(QSerialPort::Baud115200);
+    m_porta.setDataBits(QSerialPort::Data8);
+    m_porta.setParity(QSerialPort::NoParity);
+    m_porta.setStopBits(QSerialPort::OneStop);
+    m_porta.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_porta.open(QIODevice::ReadWrite))
+        throw ErroSerial::de(m_porta);
+    // Input that arrived before the open belongs to nobody.
+    m_porta.clear();
+}
+
+void Enlace::fecha() {
+    m_timer1.stop();
+    m_timer2.stop();
+    if (m_porta.isOpen())
+        m_porta.close();
+}
+
+void Enlace::defineStatus(const QString& status) {
+    if (status == m_status)
+        return;
+    m_status = status;
+    emit statusMudou(m_status);
+}
+
+void Enlace::defineTextoStatus(const QString& chave) {
+    if (chave == m_textoStatus)
+        return;
+    m_textoStatus = chave;
+    emit textoStatusMudou(m_textoStatus);
+}
+
+void Enlace::defineTitulo(const QString& titulo) {
+    if (titulo == m_titulo)
+        return;
+    m_titulo = titulo;
+    emit tituloMudou(m_titulo);
+}
+
+void Enlace::defineComando(const QString& comando) {
+    m_comando = comando;
+}
+
+void Enlace::defineConsole(const QString& texto) {
+    if (texto == m_console)
+        return;
+    m_console = texto;
+    mudouConsole(QString(), true);
+}
+
+void Enlace::AdicionaDadosConsole(const QString& texto) {
+    if (texto.isEmpty())
+        return;
+    QString trecho = texto;
+    trecho.replace(QLatin1Char('\n'), CrLf);
+    m_console.append(trecho);
+    mudouConsole(trecho, false);
+}
+
+void Enlace::mudouConsole(const QString& acrescimo, bool substituido) {
+    emit consoleMudou(acrescimo, substituido);
+    if (globais().EspelhoAtivo)
+        m_roteador.espelha(codigoAtivo(), m_comando, m_console, acrescimo, substituido);
+}
+
+void Enlace::defineModeloBox(const QString& modelo) {
+    m_modeloBox = modelo;
+    int intervalo = 100;
+    if (modelo == QLatin1String("1")) {
+        m_limite = 200;
+    } else if (modelo == QLatin1String("2")) {
+        intervalo = 500;
+        m_limite = 100;
+    } else {
+        m_limite = LimiteContador;
+    }
+    m_timer1.setInterval(intervalo);
+    m_timer2.setInterval(intervalo);
+}
+
+bool Enlace::EnviaComando() {
+    if (m_comando.isEmpty())
+        return false;
+    defineTextoStatus(QStringLiteral("Comunicando"));
+    defineStatus(QStringLiteral("3"));
+    defineTitulo(Traduz(QStringLiteral("Comunicando")) + QStringLiteral("..."));
+    try {
+        if (!m_porta.isOpen())
+            throw ErroSerial::de(ErroSerial::SomentePortaAberta);
+        const QByteArray linha = m_comando.toLatin1() + '\r';
+        if (m_porta.write(linha) != linha.size())
+            throw ErroSerial::de(m_porta);
+    } catch (const ErroVB& e) {
+        if (e.numero() == ErroSerial::SomentePortaAberta)
+            Mensagem(QStringLiteral("MSG_PORTA"));
+        else
+            dialogos().erro(e.numero(), e.descricao(), QStringLiteral("Erro ao enviar comando Nº "));
+        if (m_porta.isOpen()) {
+            defineTitulo(globais().TituloPrincipal);
+            defineTextoStatus(QStringLiteral("Conectado"));
+            defineStatus(QStringLiteral("1"));
+        } else {
+            perdeEnlace();
+        }
+        return false;
+    }
+    // One poller at a time: a send that ignored the state must not leave the previous one running.
+    m_timer2.stop();
+    m_timer1.start();
+    return true;
+}
+
+QString Enlace::leTrecho() {
+    if (!m_porta.isOpen())
+        throw ErroSerial::de(ErroSerial::SomentePortaAberta);
+    // One byte is one character, whatever the device sends.
+    return QString::fromLatin1(m_porta.readAll());
+}
+
+int Enlace::codigoAtivo() {
+    return globais().TelaAtiva.trimmed().toInt();
+}
+
+void Enlace::primeiraLeitura() {
+    try {
+        defineConsole(QString());
+        defineConsole(CrLf);
+        const QString trecho = leTrecho();
+        const int n = codigoAtivo();
+        if (m_modeloBox == QLatin1String("1") && n != CodigoBateria && m_comando != ConsultaModelo &&
+            trecho.contains(Prompt)) {
+            m_timer1.stop();
+            AdicionaDadosConsole(trecho);
+            FinalizaComando();
+        } else if (!trecho.isEmpty()) {
+            m_leituras = 1;
+            AdicionaDadosConsole(trecho);
+            m_timer1.stop();
+            m_timer2.start();
+        } else {
+            m_timer1.stop();
+            FinalizaComando();
+        }
+    } catch (const ErroVB& e) {
+        falhaLeitura(m_timer1, e);
+    }
+}
+
+void Enlace::proximaLeitura() {
+    try {
+        const QString trecho = leTrecho();
+        const int n = codigoAtivo();
+        bool fim;
+        if (n != CodigoBateria)
+            fim = (trecho.isEmpty() && m_leituras > 5) || m_leituras == m_limite;
+        else
+            fim = trecho.contains(Prompt) || m_leituras == m_limite || (trecho.isEmpty() && m_leituras > 100);
+        if (fim) {
+            m_timer2.stop();
+            AdicionaDadosConsole(trecho);
+            FinalizaComando();
+        } else {
+            AdicionaDadosConsole(trecho);
+            ++m_leituras;
+        }
+    } catch (const ErroVB& e) {
+        falhaLeitura(m_timer2, e);
+    }
+}
+
+void Enlace::FinalizaComando() {
+    auto& g = globais();
+    defineTitulo(g.TituloPrincipal);
+    g.EspelhoAtivo = false;
+    {
+        const Resposta r = Resposta::de(codigoAtivo(), m_comando, m_console);
+        m_roteador.entrega(r);
+        emit entregue(r);
+    }
+    g.TelaAtiva = QStringLiteral("0");
+    defineTextoStatus(QStringLiteral("Conectado"));
+    defineStatus(QStringLiteral("1"));
+}
+
+void Enlace::falhaLeitura(QTimer& timer, const ErroVB& erro) {
+    defineTitulo(globais().TituloPrincipal);
+    defineTextoStatus(QStringLiteral("Conectado"));
+    defineStatus(QStringLiteral("1"));
+    timer.stop();
+    dialogos().erro(erro.numero(), erro.descricao());
+}
+
+void Enlace::erroPorta(QSerialPort::SerialPortError erro) {
+    if (erro != QSerialPort::ReadError && erro != QSerialPort::ResourceError)
+        return;
+    // The line floods this signal once the device is gone: act on the first only.
+    if (!m_porta.isOpen())
+        return;
+    perdeEnlace();
+    // The box waits until the port's own handler has returned.
+    QMetaObject::invokeMethod(
+        this, [] { dialogos().erro(ErroSerial::ErroLeitura, ErroSerial::descricao(ErroSerial::ErroLeitura)); },
+        Qt::QueuedConnection);
+}
+
+void Enlace::perdeEnlace() {
+    fecha();
+    auto& g = globais();
+    // No answer is coming: whoever asked must not receive the next connection's query.
+    g.TelaAtiva = QStringLiteral("0");
+    g.EspelhoAtivo = false;
+    defineTitulo(g.TituloPrincipal);
+    defineTextoStatus(QStringLiteral("Desconectado"));
+    defineStatus(QStringLiteral("0"));
+    emit portaPerdida();
+}
+
+} // namespace tarsel

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "link/Resposta.h"
+#include "link/Roteador.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+
+namespace tarsel {
+
+class ErroVB;
+
+// The query that identifies the phone (also the connection check).
+inline const QString ConsultaModelo = QStringLiteral("syscfg print RMd#");
+
+// The device link: the one serial port, the link state, the command field, the console and the
+// single command in flight with its polling and end rules. Answers go to the receiver registered
+// for the active-screen code (globais().TelaAtiva).
+class Enlace : public QObject {
+    Q_OBJECT
+public:
+    explicit Enlace(QObject* parent = nullptr);
+    ~Enlace() override;
+
+    // Opens pasta/ports/COM<porta> at 115200 8N1. Throws ErroVB: 8002 no such port, 8005 in use by
+    // another program, 8012 not a usable serial device, other numbers as the line reports them.
+    void abre(int porta, const QString& pasta);
+    // Stops the polling and closes the port; the link state is the caller's to set.
+    void fecha();
+    bool portaAberta() const { return m_porta.isOpen(); }
+
+    // Link state: "0" disconnected, "2" connecting, "3" command under way, "1" connected and idle.
+    const QString& Status() const { return m_status; }
+    void defineStatus(const QString& status);
+    // The status text as its Portuguese key ("Desconectado", "Conectando", "Comunicando", "Conectado").
+    const QString& textoStatus() const { return m_textoStatus; }
+    void defineTextoStatus(const QString& chave);
+    // The main window's caption as the link last set it (empty until then).
+    const QString& titulo() const { return m_titulo; }
+    void defineTitulo(const QString& titulo);
+
+    // The command field: the current or last command, without line end.
+    const QString& txtComandos() const { return m_comando; }
+    void defineComando(const QString& comando);
+    // The console: the answer of the current or last command.
+    const QString& txtConsole() const { return m_console; }
+    // Replaces the console as a whole.
+    void defineConsole(const QString& texto);
+    // Appends `texto` with every line feed turned into CR LF.
+    void AdicionaDadosConsole(const QString& texto);
+
+    // BOX model "1": polls every 100 ms, at most 200; "2": 500 ms, 100. Any other value: 100 ms and
+    // no limit of its own; the 8-bit poll counter then ends the answer at its 255th count.
+    void defineModeloBox(const QString& modelo);
+    const QString& modeloBox() const { return m_modeloBox; }
+    int intervaloLeitura() const { return m_timer1.interval(); }
+    int limiteLeituras() const { return m_limite; }
+
+    // Sends the command field (nothing when it is empty): state "3", command + CR on the line, first
+    // poll armed. A failed send is reported here (closed port: "MSG_PORTA"; otherwise the error box
+    // titled "Erro ao enviar comando Nº " + number) and the link is put back to "1" when the port is
+    // still open, "0" (with portaPerdida) when it is not. Returns true when the command went out.
+    bool EnviaComando();
+
+    Roteador& roteador() { return m_roteador; }
+    const QTimer& Timer1() const { return m_timer1; }
+    const QTimer& Timer2() const { return m_timer2; }
+    int contadorLeituras() const { return m_leituras; }
+
+signals:
+    void statusMudou(const QString& status);
+    void textoStatusMudou(const QString& chave);
+    void tituloMudou(const QString& titulo);
+    // `acrescimo` was appended; with `substituido` the whole console was replaced instead.
+    void consoleMudou(const QString& acrescimo, bool substituido);
+    // After the receiver has had the answer, before the state returns to "1".
+    void entregue(const tarsel::Resposta& resposta);
+    // The port was lost (the device went away) or found closed: the link is now "0".
+    void portaPerdida();
+
+private:
+    void primeiraLeitura();
+    void proximaLeitura();
+    void FinalizaComando();
+    void falhaLeitura(QTimer& timer, const ErroVB& erro);
+    void erroPorta(QSerialPort::SerialPortError erro);
+    void perdeEnlace();
+    void mudouConsole(const QString& acrescimo, bool substituido);
+    QString leTrecho();
+    static int codigoAtivo();
+
+    QSerialPort m_porta;
+    Roteador m_roteador;
+    QTimer m_timer1;
+    QTimer m_timer2;
+    QString m_status = QStringLiteral("0");
+    QString m_textoStatus = QStringLiteral("Desconectado");
+    QString m_titulo;
+    QString m_comando;
+    QString m_console;
+    QString m_modeloBox;
+    int m_limite = 0;
+    int m_leituras = 0;
+};
+
+} // namespace tarsel
