@@ -1,0 +1,161 @@
+#include "rails/ParseRails.h"
+
+#include "app/ErroVB.h"
+#include "app/Valores.h"
+#include "rails/ChaveBist.h"
+#include "rails/LinhasRail.h"
+#include "rails/MarcadoresRail.h"
+#include "store/Banco.h"
+
+#include <optional>
+
+namespace tarsel {
+
+namespace {
+const QString ZeroPorCento = QStringLiteral("0 %");
+} // namespace
+
+ParseRails::ParseRails(TelaRail tela, QString modelo, int decimaisVolt, int decimaisAmp)
+    : m_tela(tela)
+    , m_modelo(std::move(modelo))
+    , m_decimaisVolt(qBound(1, decimaisVolt, 3))
+    , m_decimaisAmp(qBound(0, decimaisAmp, 3)) {}
+
+bool ParseRails::parseia(const QString& resposta) const {
+    return m_tela == TelaRail::PMU || !resposta.trimmed().isEmpty();
+}
+
+bool ParseRails::pulada(const LinhaRail& linha) const {
+    const QString orig = SemEspacos(linha.Orig);
+    if (m_tela == TelaRail::VCore) {
+        if (ModeloOitoOuX(m_modelo) && SemEspacos(linha.Malha) == QLatin1String("mABUCK0"))
+            return true;
+        return orig == QLatin1String("Buck1") || orig == QLatin1String("Buck8");
+    }
+    if (ModeloOitoOuX(m_modelo) && orig == QLatin1String("mABuck0"))
+        return true;
+    if (orig == QLatin1String("Buck1") || orig == QLatin1String("Buck8") || orig == QLatin1String("mABuck1") ||
+        orig == QLatin1String("mABuck8"))
+        return true;
+    return m_tela == TelaRail::BuckLdo && linha.Ci == QLatin1String("CAM");
+}
+
+LeituraRail ParseRails::marcador(const LinhaRail& linha, const QString& leitura) const {
+    return {leitura, linha.RefV.isEmpty() ? QString() : ZeroPorCento};
+}
+
+LeituraRail ParseRails::falha(const LinhaRail& linha, const ErroVB* erro) const {
+    if (m_tela == TelaRail::PMU)
+        throw erro ? *erro : ErroVB::tiposIncompativeis();
+    // No value could be taken from the line: the rail reads as not measured.
+    return marcador(linha, MarcadorSemMedicao());
+}
+
+QString ParseRails::formataTensao(const QString& valor) const {
+    // Counts one digit before the point: 10 V or more keeps one decimal fewer.
+    const int manter = m_decimaisVolt + 2 + (valor.startsWith(QLatin1Char('-')) ? 1 : 0);
+    const QString mantido = valor.left(manter);
+    QString digitos = mantido;
+    digitos.remove(QLatin1Char('0'));
+    digitos.remove(QLatin1Char('.'));
+    if (digitos.isEmpty() || digitos == QLatin1String("-"))
+        return QStringLiteral("0 V");
+    return mantido + QStringLiteral(" V");
+}
+
+QString ParseRails::formataCorrente(const QString& valor) const {
+    const int virgula = valor.indexOf(QLatin1Char(','));
+    QString mantido = valor; // a whole current has nothing to cut
+    if (virgula >= 0)
+        mantido = m_decimaisAmp == 0 ? valor.left(virgula) : valor.left(virgula + 1 + m_decimaisAmp);
+    return mantido + QStringLiteral(" mA");
+}
+
+LeituraRail ParseRails::le(const LinhaRail& linha, const QString& resposta) const {
+    if (pulada(linha))
+        return marcador(linha, MarcadorPulado);
+
+    const QString chave = ChaveBist(linha.RefT);
+    const int posicao = chave.isEmpty() ? -1 : resposta.indexOf(chave);
+    if (posicao < 0)
+        return marcador(linha, MarcadorSemMedicao());
+
+    // "<key> <value> <unit>": one blank after the key, the value up to the next blank, and the unit's
+    // second letter tells millivolts ("mV") from milliamperes. A value must end in a blank on its own
+    // line; otherwise the line is not a measurement.
+    const int inicio = posicao + chave.size() + 1;
+    int fim = inicio;
+    while (fim < resposta.size() && resposta.at(fim) != QLatin1Char(' ') && resposta.at(fim) != QLatin1Char('\r') &&
+           resposta.at(fim) != QLatin1Char('\n'))
+        ++fim;
+    if (fim <= inicio || fim >= resposta.size() || resposta.at(fim) != QLatin1Char(' '))
+        return falha(linha, nullptr);
+    const bool milivolts = fim + 2 < resposta.size() && resposta.at(fim + 2) == QLatin1Char('V');
+
+    QString valor = resposta.mid(inicio, fim - inicio);
+    if (milivolts) {
+        try {
+            valor = MilivoltParaVolt(valor);
+        } catch (const ErroVB& e) {
+            return falha(linha, &e);
+        }
+    } else {
+        valor.chop(1);
+        if (valor.isEmpty())
+            return falha(linha, nullptr);
+        valor.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+
+    // A timed-out value is no number: it gets no deviation (only the "0" reference gives "0 %").
+    if (valor.contains(QLatin1String("tim"))) {
+        const QString leitura = m_tela == TelaRail::PMU ? MarcadorTempoEsgotado : MarcadorSemMedicao();
+        return {leitura, linha.RefV == QLatin1String("0") ? ZeroPorCento : QString()};
+    }
+
+    LeituraRail r;
+    if (linha.RefV == QLatin1String("0")) {
+        r.Porc = ZeroPorCento;
+    } else if (!linha.RefV.isEmpty()) {
+        try {
+            r.Porc = DesvioPercentual(valor, linha.RefV) + QStringLiteral(" %");
+        } catch (const ErroVB&) {
+            if (m_tela == TelaRail::PMU)
+                throw;
+            // The reading is still written, without a deviation.
+        }
+    }
+    r.Leitura = milivolts ? formataTensao(valor) : formataCorrente(valor);
+    return r;
+}
+
+bool ProcessaLeituras(TelaRail tela, const QString& resposta, const QString& modelo, int tipo, int decimaisVolt,
+                      int decimaisAmp) {
+    const ParseRails parse(tela, modelo, decimaisVolt, decimaisAmp);
+    if (!parse.parseia(resposta))
+        return false;
+
+    Banco b;
+    const QList<LinhaRail> linhas = LinhasRail::linhasDaLeitura(b, modelo, tipo);
+    // The rows are worked out first (the "NOT" boxes of codes without a key are shown meanwhile), then
+    // written in one transaction: SQLite syncs the disk once per transaction.
+    QList<QPair<qint64, LeituraRail>> leituras;
+    leituras.reserve(linhas.size());
+    std::optional<ErroVB> erro;
+    for (const LinhaRail& linha : linhas) {
+        try {
+            leituras.append({linha.id, parse.le(linha, resposta)});
+        } catch (const ErroVB& e) {
+            erro = e;
+            break;
+        }
+    }
+    Banco::Transacao t(b);
+    LinhasRail::LimpaLeituras(b);
+    LinhasRail::escreveLeituras(b, leituras);
+    t.fim();
+    if (erro)
+        throw *erro;
+    return true;
+}
+
+} // namespace tarsel

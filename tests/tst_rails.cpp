@@ -1,0 +1,1247 @@
+// The power-rail rules: line keys, the parse of the converter report per screen, the judgement of a
+// deviation, decimals, recordings and the note, on a temporary Config.tsl where rows are involved.
+
+#include "Apoio.h"
+
+#include "app/DialogosRoteiro.h"
+#include "app/ErroVB.h"
+#include "app/Globais.h"
+#include "app/Traducao.h"
+#include "rails/ChaveBist.h"
+#include "rails/ConsultaRail.h"
+#include "rails/DecimaisRail.h"
+#include "rails/GravacoesRail.h"
+#include "rails/JulgamentoRail.h"
+#include "rails/LinhasRail.h"
+#include "rails/MarcadoresRail.h"
+#include "rails/ParseRails.h"
+#include "store/Banco.h"
+#include "store/Configuracao.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace tarsel;
+
+Q_DECLARE_METATYPE(tarsel::TelaRail)
+
+namespace {
+
+const QString SemMedicao = QStringLiteral("Sem Medição*");
+
+struct Linha {
+    QString Modelo;
+    int TIPO;
+    QString Orig;
+    QString RefT;
+    QString RefV;
+    QString Malha = {};
+    QString Ci = {};
+    QString Leitura = {};
+    QString Porc = {};
+    QString G1 = {};
+    QString G2 = {};
+    QString G3 = {};
+};
+
+qint64 insere(const Linha& l) {
+    Banco b;
+    QSqlQuery q = b.executa(
+        QStringLiteral("insert into Master (Modelo, TIPO, Orig, RefT, RefV, Malha, Ci, Ref, Leitura, Porc, G1, G2, G3) "
+                       "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {l.Modelo, l.TIPO, l.Orig, l.RefT, l.RefV, l.Malha, l.Ci, l.RefV, l.Leitura, l.Porc, l.G1, l.G2, l.G3});
+    return q.lastInsertId().toLongLong();
+}
+
+QStringList coluna(qint64 id, const QStringList& nomes) {
+    Banco b;
+    QSqlQuery q =
+        b.executa(QStringLiteral("select %1 from Master where rowid = ?").arg(nomes.join(QLatin1Char(','))), {id});
+    QStringList r;
+    if (q.next()) {
+        for (int i = 0; i < nomes.size(); ++i)
+            r << q.value(i).toString();
+    }
+    return r;
+}
+
+QStringList leitura(qint64 id) {
+    return coluna(id, {QStringLiteral("Leitura"), QStringLiteral("Porc")});
+}
+
+QStringList gravacoes(qint64 id) {
+    return coluna(id, {QStringLiteral("G1"), QStringLiteral("G2"), QStringLiteral("G3")});
+}
+
+} // namespace
+
+class TstRails : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { globais().IdiomaAtual = 1; }
+    void init() { globais().IdiomaAtual = 1; }
+
+    void chaveBist_data();
+    void chaveBist();
+    void leLinha_data();
+    void leLinha();
+    void marcadorSemMedicaoSegueOIdioma_data();
+    void marcadorSemMedicaoSegueOIdioma();
+    void pmuParaNoPassoQueNaoPodeSerFeito_data();
+    void pmuParaNoPassoQueNaoPodeSerFeito();
+    void respostaVaziaPorTela_data();
+    void respostaVaziaPorTela();
+
+    void processaLeiturasGravaAsLinhasDoModeloETipo();
+    void respostaVaziaNaoTocaOBancoNasTelasDeGrade();
+    void respostaVaziaNoPMUMarcaTudoComoSemMedicao();
+    void falhaNoPMUGravaAsLinhasAnterioresELancaOErro();
+    void codigoSemChaveMostraACaixaUmaVezPorLinha();
+
+    void julgamento_data();
+    void julgamento();
+    void tolerancia_data();
+    void tolerancia();
+
+    void carregaDecimais_data();
+    void carregaDecimais();
+    void gravaDecimaisIgnoraTextoForaDaLista_data();
+    void gravaDecimaisIgnoraTextoForaDaLista();
+
+    void gravaLeiturasCopiaSoAsLinhasMostradas();
+    void respostaNaoNaoGravaNemExclui();
+    void excluiGravacoesApagaSoAGravacaoEscolhida();
+    void gravacaoForaDeUmATresEErro();
+
+    void nota_data();
+    void nota();
+
+    void filtroDeICsDaGrade_data();
+    void filtroDeICsDaGrade();
+    void ordemPorDesvioETextoDecrescente();
+    void linhasDoPMUSeparamTensoesDeCorrentes();
+};
+
+// ---- Line keys ---------------------------------------------------------------------------------
+
+void TstRails::chaveBist_data() {
+    QTest::addColumn<QString>("codigo");
+    QTest::addColumn<QString>("chave");
+
+    QTest::newRow("code 0 is buck 0") << "0"
+                                      << "BIST buck0:";
+    QTest::newRow("code 11 is buck 11") << "11"
+                                        << "BIST buck11:";
+    QTest::newRow("codes 12 to 14 are the switches of buck 3, first") << "12"
+                                                                      << "BIST buck3_sw1:";
+    QTest::newRow("codes 12 to 14 are the switches of buck 3, last") << "14"
+                                                                     << "BIST buck3_sw3:";
+    QTest::newRow("code 15 is the first switch of buck 4") << "15"
+                                                           << "BIST buck4_sw1:";
+    QTest::newRow("code 16 is the second switch of buck 4") << "16"
+                                                            << "BIST buck4_sw2:";
+    QTest::newRow("code 20 is the current of buck 0, without the BIST prefix") << "20"
+                                                                               << "ibuck0:";
+    QTest::newRow("code 31 is the current of buck 11") << "31"
+                                                       << "ibuck11:";
+    QTest::newRow("code 40 is ldo 0") << "40"
+                                      << "BIST ldo0:";
+    QTest::newRow("code 59 is ldo 19") << "59"
+                                       << "BIST ldo19:";
+    QTest::newRow("code 60 is the current of ldo 0") << "60"
+                                                     << "BIST ildo0:";
+    QTest::newRow("code 79 is the current of ldo 19") << "79"
+                                                      << "BIST ildo19:";
+    QTest::newRow("code 80 is ibuf") << "80"
+                                     << "BIST ibuf_1v2:";
+    QTest::newRow("code 81 is vbuf") << "81"
+                                     << "BIST vbuf_1v2:";
+    QTest::newRow("code 82 is vrtc") << "82"
+                                     << "BIST vrtc:";
+    QTest::newRow("code 17 has no key") << "17"
+                                        << "";
+    QTest::newRow("code 19 has no key") << "19"
+                                        << "";
+    QTest::newRow("code 32 has no key") << "32"
+                                        << "";
+    QTest::newRow("code 39 has no key") << "39"
+                                        << "";
+    QTest::newRow("code 83 has no key") << "83"
+                                        << "";
+    QTest::newRow("a leading zero is another text") << "05"
+                                                    << "";
+    QTest::newRow("a blank in front is another text") << " 1"
+                                                      << "";
+    QTest::newRow("a word has no key") << "abc"
+                                       << "";
+}
+
+void TstRails::chaveBist() {
+    QFETCH(QString, codigo);
+    QFETCH(QString, chave);
+    DialogosRoteiro caixas;
+
+    QCOMPARE(ChaveBist(codigo), chave);
+    QCOMPARE(ChaveLinha(codigo).has_value(), !chave.isEmpty());
+    if (chave.isEmpty()) {
+        QCOMPARE(caixas.textos(), QStringList{QStringLiteral("NOT ") + codigo});
+        QCOMPARE(caixas.caixas.first().botoes, Dialogos::Botoes::Ok);
+    } else {
+        QVERIFY(caixas.caixas.isEmpty());
+    }
+}
+
+// ---- One row of the parse ----------------------------------------------------------------------
+
+void TstRails::leLinha_data() {
+    QTest::addColumn<TelaRail>("tela");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("orig");
+    QTest::addColumn<QString>("malha");
+    QTest::addColumn<QString>("ci");
+    QTest::addColumn<QString>("refT");
+    QTest::addColumn<QString>("refV");
+    QTest::addColumn<QString>("resposta");
+    QTest::addColumn<int>("decV");
+    QTest::addColumn<int>("decA");
+    QTest::addColumn<QString>("leitura");
+    QTest::addColumn<QString>("porc");
+
+    const QString ip7 = QStringLiteral("IP 7");
+    const QString buck0 = QStringLiteral("BIST buck0: 1234.567 mV\r\n");
+    const auto pmu = TelaRail::PMU;
+    const auto buck = TelaRail::BuckLdo;
+    const auto vcore = TelaRail::VCore;
+
+    QTest::newRow("millivolts become volts with three decimals and a deviation")
+        << pmu << ip7 << "Buck0"
+        << ""
+        << ""
+        << "0"
+        << "1.200" << buck0 << 3 << 3 << "1.234 V"
+        << "2.8 %";
+    QTest::newRow("one voltage decimal cuts the reading but not the deviation") << buck << ip7 << "Buck0"
+                                                                                << ""
+                                                                                << ""
+                                                                                << "0"
+                                                                                << "1.200" << buck0 << 1 << 1 << "1.2 V"
+                                                                                << "2.8 %";
+    QTest::newRow("two voltage decimals") << vcore << ip7 << "Buck0"
+                                          << ""
+                                          << ""
+                                          << "0"
+                                          << "1.200" << buck0 << 2 << 1 << "1.23 V"
+                                          << "2.8 %";
+    QTest::newRow("a current keeps one decimal with a comma and no deviation without RefV") << buck << ip7 << "mA Buck0"
+                                                                                            << ""
+                                                                                            << ""
+                                                                                            << "20"
+                                                                                            << ""
+                                                                                            << "ibuck0: 12.345 mA\r\n"
+                                                                                            << 3 << 1 << "12,3 mA"
+                                                                                            << "";
+    QTest::newRow("a current with no decimals") << buck << ip7 << "mA Buck0"
+                                                << ""
+                                                << ""
+                                                << "20"
+                                                << ""
+                                                << "ibuck0: 12.345 mA\r\n"
+                                                << 3 << 0 << "12 mA"
+                                                << "";
+    QTest::newRow("a current with two decimals") << buck << ip7 << "mA Buck0"
+                                                 << ""
+                                                 << ""
+                                                 << "20"
+                                                 << ""
+                                                 << "ibuck0: 12.345 mA\r\n"
+                                                 << 3 << 2 << "12,34 mA"
+                                                 << "";
+    QTest::newRow("a current with three decimals keeps the two left after its last digit is dropped")
+        << pmu << ip7 << "mA Buck0"
+        << ""
+        << ""
+        << "20"
+        << ""
+        << "ibuck0: 12.345 mA\r\n"
+        << 3 << 3 << "12,34 mA"
+        << "";
+    QTest::newRow("a negative current keeps its sign") << buck << ip7 << "mA Buck2"
+                                                       << ""
+                                                       << ""
+                                                       << "22"
+                                                       << ""
+                                                       << "ibuck2: -12.345 mA\r\n"
+                                                       << 3 << 1 << "-12,3 mA"
+                                                       << "";
+    QTest::newRow("a current without a decimal comma is kept whole") << buck << ip7 << "mA Buck2"
+                                                                     << ""
+                                                                     << ""
+                                                                     << "22"
+                                                                     << ""
+                                                                     << "ibuck2: 125 mA\r\n"
+                                                                     << 3 << 2 << "12 mA"
+                                                                     << "";
+    QTest::newRow("a current against a reference gets its deviation") << buck << ip7 << "mA Ldo3"
+                                                                      << ""
+                                                                      << ""
+                                                                      << "63"
+                                                                      << "100,0"
+                                                                      << "BIST ildo3: 105.01 mA\r\n"
+                                                                      << 3 << 1 << "105,0 mA"
+                                                                      << "5.0 %";
+    QTest::newRow("zero millivolts read 0 V") << buck << ip7 << "Buck3"
+                                              << ""
+                                              << ""
+                                              << "3"
+                                              << ""
+                                              << "BIST buck3: 0.000 mV\r\n"
+                                              << 3 << 1 << "0 V"
+                                              << "";
+    QTest::newRow("less than a millivolt reads 0 V") << pmu << ip7 << "Buck3"
+                                                     << ""
+                                                     << ""
+                                                     << "3"
+                                                     << ""
+                                                     << "BIST buck3: 0.4 mV\r\n"
+                                                     << 3 << 3 << "0 V"
+                                                     << "";
+    QTest::newRow("negative millivolts keep their sign") << buck << ip7 << "Buck3"
+                                                         << ""
+                                                         << ""
+                                                         << "3"
+                                                         << ""
+                                                         << "BIST buck3: -1500.0 mV\r\n"
+                                                         << 3 << 1 << "-1.500 V"
+                                                         << "";
+    QTest::newRow("negative millivolts with two decimals") << buck << ip7 << "Buck3"
+                                                           << ""
+                                                           << ""
+                                                           << "3"
+                                                           << ""
+                                                           << "BIST buck3: -1500.0 mV\r\n"
+                                                           << 2 << 1 << "-1.50 V"
+                                                           << "";
+    QTest::newRow("a negative zero reads 0 V") << buck << ip7 << "Buck3"
+                                               << ""
+                                               << ""
+                                               << "3"
+                                               << ""
+                                               << "BIST buck3: -0.3 mV\r\n"
+                                               << 3 << 1 << "0 V"
+                                               << "";
+    QTest::newRow("ten volts or more keep one decimal fewer") << buck << ip7 << "Buck5"
+                                                              << ""
+                                                              << ""
+                                                              << "5"
+                                                              << ""
+                                                              << "BIST buck5: 12345.6 mV\r\n"
+                                                              << 3 << 1 << "12.34 V"
+                                                              << "";
+    QTest::newRow("RefV 0 gives 0 % whatever the reading") << buck << ip7 << "Buck0"
+                                                           << ""
+                                                           << ""
+                                                           << "0"
+                                                           << "0" << buck0 << 3 << 1 << "1.234 V"
+                                                           << "0 %";
+    QTest::newRow("3 millivolts above the reference give 0.3 %") << pmu << ip7 << "Buck0"
+                                                                 << ""
+                                                                 << ""
+                                                                 << "0"
+                                                                 << "1.200"
+                                                                 << "BIST buck0: 1203.0 mV\r\n"
+                                                                 << 3 << 3 << "1.203 V"
+                                                                 << "0.3 %";
+    QTest::newRow("3 millivolts below the reference give -0.3 %") << pmu << ip7 << "Buck0"
+                                                                  << ""
+                                                                  << ""
+                                                                  << "0"
+                                                                  << "1.206"
+                                                                  << "BIST buck0: 1203.0 mV\r\n"
+                                                                  << 3 << 3 << "1.203 V"
+                                                                  << "-0.3 %";
+    QTest::newRow("the reference itself gives 0 %") << pmu << ip7 << "Buck0"
+                                                    << ""
+                                                    << ""
+                                                    << "0"
+                                                    << "1.200"
+                                                    << "BIST buck0: 1200.9 mV\r\n"
+                                                    << 3 << 3 << "1.200 V"
+                                                    << "0 %";
+    QTest::newRow("five percent above") << pmu << ip7 << "Buck0"
+                                        << ""
+                                        << ""
+                                        << "0"
+                                        << "1.200"
+                                        << "BIST buck0: 1260.0 mV\r\n"
+                                        << 3 << 3 << "1.260 V"
+                                        << "5.0 %";
+    QTest::newRow("a negative reference divides a negative difference") << buck << ip7 << "Buck9"
+                                                                        << ""
+                                                                        << ""
+                                                                        << "9"
+                                                                        << "-1.500"
+                                                                        << "BIST buck9: -1600.0 mV\r\n"
+                                                                        << 3 << 1 << "-1.600 V"
+                                                                        << "6.6 %";
+    QTest::newRow("a zero reference still gives the fixed texts near it") << pmu << ip7 << "Buck9"
+                                                                          << ""
+                                                                          << ""
+                                                                          << "9"
+                                                                          << "0.000"
+                                                                          << "BIST buck9: 3.0 mV\r\n"
+                                                                          << 3 << 3 << "0.003 V"
+                                                                          << "0.3 %";
+    QTest::newRow("a zero reference that cannot divide leaves the deviation empty") << buck << ip7 << "Buck9"
+                                                                                    << ""
+                                                                                    << ""
+                                                                                    << "9"
+                                                                                    << "0.000"
+                                                                                    << "BIST buck9: 500.0 mV\r\n"
+                                                                                    << 3 << 1 << "0.500 V"
+                                                                                    << "";
+    QTest::newRow("a value that is no number keeps its text without a deviation") << vcore << ip7 << "Buck0"
+                                                                                  << ""
+                                                                                  << ""
+                                                                                  << "0"
+                                                                                  << "1.200"
+                                                                                  << "BIST buck0: abc mV\r\n"
+                                                                                  << 3 << 1 << "abc V"
+                                                                                  << "";
+    QTest::newRow("the first occurrence of the key counts") << buck << ip7 << "Buck0"
+                                                            << ""
+                                                            << ""
+                                                            << "0"
+                                                            << ""
+                                                            << "BIST buck0: 1100.0 mV\r\nBIST buck0: 1300.0 mV\r\n"
+                                                            << 3 << 1 << "1.100 V"
+                                                            << "";
+    QTest::newRow("the key is searched with its exact case") << buck << ip7 << "Buck0"
+                                                             << ""
+                                                             << ""
+                                                             << "0"
+                                                             << "1.200"
+                                                             << "bist buck0: 1234.567 mV\r\n"
+                                                             << 3 << 1 << SemMedicao << "0 %";
+    QTest::newRow("buck1 is not found inside buck11") << buck << ip7 << "Buck4"
+                                                      << ""
+                                                      << ""
+                                                      << "4"
+                                                      << ""
+                                                      << "BIST buck14: 1234.567 mV\r\n"
+                                                      << 3 << 1 << SemMedicao << "";
+    QTest::newRow("a missing line reads not measured with 0 % when there is a reference")
+        << buck << ip7 << "Buck2"
+        << ""
+        << ""
+        << "2"
+        << "1.800" << buck0 << 3 << 1 << SemMedicao << "0 %";
+    QTest::newRow("a missing line reads not measured without deviation when RefV is empty")
+        << vcore << ip7 << "Buck2"
+        << ""
+        << ""
+        << "2"
+        << "" << buck0 << 3 << 1 << SemMedicao << "";
+    QTest::newRow("a code without a key reads not measured") << buck << ip7 << "Buck2"
+                                                             << ""
+                                                             << ""
+                                                             << "17"
+                                                             << "1.800" << buck0 << 3 << 1 << SemMedicao << "0 %";
+    QTest::newRow("a line without a unit reads not measured on a grid screen")
+        << buck << ip7 << "Buck0"
+        << ""
+        << ""
+        << "0"
+        << "1.200"
+        << "BIST buck0: 1234.567\r\nBIST buck1: 5.0 mV\r\n"
+        << 3 << 1 << SemMedicao << "0 %";
+    QTest::newRow("a key at the very end reads not measured on a grid screen")
+        << vcore << ip7 << "Buck0"
+        << ""
+        << ""
+        << "0"
+        << ""
+        << "BIST buck0:" << 3 << 1 << SemMedicao << "";
+    QTest::newRow("two blanks after the key leave no value: not measured") << buck << ip7 << "Buck0"
+                                                                           << ""
+                                                                           << ""
+                                                                           << "0"
+                                                                           << ""
+                                                                           << "BIST buck0:  1234.567 mV\r\n"
+                                                                           << 3 << 1 << SemMedicao << "";
+
+    // Skip rules
+    QTest::newRow("IP 8 Plus on the PMU screen skips the current of Buck0") << pmu << "IP 8 Plus"
+                                                                            << "mA Buck0"
+                                                                            << ""
+                                                                            << ""
+                                                                            << "20"
+                                                                            << ""
+                                                                            << "ibuck0: 12.345 mA\r\n"
+                                                                            << 3 << 3 << "*"
+                                                                            << "";
+    QTest::newRow("IP X on the Buck and LDO screen skips the current of Buck0") << buck << "IP X"
+                                                                                << "mA Buck0"
+                                                                                << ""
+                                                                                << ""
+                                                                                << "20"
+                                                                                << ""
+                                                                                << "ibuck0: 12.345 mA\r\n"
+                                                                                << 3 << 1 << "*"
+                                                                                << "";
+    QTest::newRow("IP 7 reads the current of Buck0") << buck << "IP 7 Plus"
+                                                     << "mA Buck0"
+                                                     << ""
+                                                     << ""
+                                                     << "20"
+                                                     << ""
+                                                     << "ibuck0: 12.345 mA\r\n"
+                                                     << 3 << 1 << "12,3 mA"
+                                                     << "";
+    QTest::newRow("IP 8 on the VCore screen skips by the net name mA BUCK0") << vcore << "IP 8"
+                                                                             << "mA Buck0"
+                                                                             << "mA BUCK0"
+                                                                             << ""
+                                                                             << "20"
+                                                                             << ""
+                                                                             << "ibuck0: 12.345 mA\r\n"
+                                                                             << 3 << 1 << "*"
+                                                                             << "";
+    QTest::newRow("IP X on the VCore screen reads the current of Buck0 under another net name")
+        << vcore << "IP X"
+        << "mA Buck0"
+        << "PP_CPU"
+        << ""
+        << "20"
+        << ""
+        << "ibuck0: 12.345 mA\r\n"
+        << 3 << 1 << "12,3 mA"
+        << "";
+    QTest::newRow("Buck1 is skipped on the PMU screen with 0 % for its reference") << pmu << ip7 << "Buck1"
+                                                                                   << ""
+                                                                                   << ""
+                                                                                   << "1"
+                                                                                   << "0.800"
+                                                                                   << "BIST buck1: 800.0 mV\r\n"
+                                                                                   << 3 << 3 << "*"
+                                                                                   << "0 %";
+    QTest::newRow("Buck8 is skipped on the Buck and LDO screen") << buck << ip7 << "Buck8"
+                                                                 << ""
+                                                                 << ""
+                                                                 << "8"
+                                                                 << "0.800"
+                                                                 << "BIST buck8: 800.0 mV\r\n"
+                                                                 << 3 << 1 << "*"
+                                                                 << "0 %";
+    QTest::newRow("Buck1 is skipped on the VCore screen") << vcore << ip7 << "Buck1"
+                                                          << ""
+                                                          << "GPU"
+                                                          << "1"
+                                                          << "0.800"
+                                                          << "BIST buck1: 800.0 mV\r\n"
+                                                          << 3 << 1 << "*"
+                                                          << "0 %";
+    QTest::newRow("the current of Buck8 is skipped on the PMU screen") << pmu << ip7 << "mA Buck8"
+                                                                       << ""
+                                                                       << ""
+                                                                       << "28"
+                                                                       << ""
+                                                                       << "ibuck8: 5.55 mA\r\n"
+                                                                       << 3 << 3 << "*"
+                                                                       << "";
+    QTest::newRow("the current of Buck1 is read on the VCore screen") << vcore << ip7 << "mA Buck1"
+                                                                      << ""
+                                                                      << ""
+                                                                      << "21"
+                                                                      << ""
+                                                                      << "ibuck1: 5.55 mA\r\n"
+                                                                      << 3 << 1 << "5,5 mA"
+                                                                      << "";
+    QTest::newRow("the skip rules compare with exact case") << pmu << ip7 << "BUCK1"
+                                                            << ""
+                                                            << ""
+                                                            << "1"
+                                                            << ""
+                                                            << "BIST buck1: 800.0 mV\r\n"
+                                                            << 3 << 3 << "0.800 V"
+                                                            << "";
+    QTest::newRow("a camera rail is skipped on the Buck and LDO screen") << buck << ip7 << "Ldo7"
+                                                                         << ""
+                                                                         << "CAM"
+                                                                         << "47"
+                                                                         << "2.850"
+                                                                         << "BIST ldo7: 2850.0 mV\r\n"
+                                                                         << 3 << 1 << "*"
+                                                                         << "0 %";
+    QTest::newRow("a camera rail is read on the PMU screen") << pmu << ip7 << "Ldo7"
+                                                             << ""
+                                                             << "CAM"
+                                                             << "47"
+                                                             << "2.850"
+                                                             << "BIST ldo7: 2850.0 mV\r\n"
+                                                             << 3 << 3 << "2.850 V"
+                                                             << "0 %";
+    QTest::newRow("a camera rail is read on the VCore screen") << vcore << ip7 << "Ldo7"
+                                                               << ""
+                                                               << "CAM"
+                                                               << "47"
+                                                               << ""
+                                                               << "BIST ldo7: 2850.0 mV\r\n"
+                                                               << 3 << 1 << "2.850 V"
+                                                               << "";
+    QTest::newRow("the camera rule compares with exact case") << buck << ip7 << "Ldo7"
+                                                              << ""
+                                                              << "cam"
+                                                              << "47"
+                                                              << ""
+                                                              << "BIST ldo7: 2850.0 mV\r\n"
+                                                              << 3 << 1 << "2.850 V"
+                                                              << "";
+
+    // Timed-out values
+    QTest::newRow("a timed-out value on the PMU screen reads ** without deviation") << pmu << ip7 << "Buck2"
+                                                                                    << ""
+                                                                                    << ""
+                                                                                    << "2"
+                                                                                    << ""
+                                                                                    << "BIST buck2: timeout mV\r\n"
+                                                                                    << 3 << 3 << "**"
+                                                                                    << "";
+    QTest::newRow("a timed-out value on the PMU screen with a reference reads ** instead of failing")
+        << pmu << ip7 << "Buck2"
+        << ""
+        << ""
+        << "2"
+        << "1.800"
+        << "BIST buck2: timeout mV\r\n"
+        << 3 << 3 << "**"
+        << "";
+    QTest::newRow("a timed-out current on the PMU screen reads **") << pmu << ip7 << "mA Buck2"
+                                                                    << ""
+                                                                    << ""
+                                                                    << "22"
+                                                                    << ""
+                                                                    << "ibuck2: timeout mA\r\n"
+                                                                    << 3 << 3 << "**"
+                                                                    << "";
+    QTest::newRow("a timed-out value on the Buck and LDO screen reads not measured") << buck << ip7 << "Buck2"
+                                                                                     << ""
+                                                                                     << ""
+                                                                                     << "2"
+                                                                                     << "1.800"
+                                                                                     << "BIST buck2: timeout mV\r\n"
+                                                                                     << 3 << 1 << SemMedicao << "";
+    QTest::newRow("a timed-out value on the VCore screen with RefV 0 keeps 0 %") << vcore << ip7 << "Buck2"
+                                                                                 << ""
+                                                                                 << ""
+                                                                                 << "2"
+                                                                                 << "0"
+                                                                                 << "BIST buck2: timeout mV\r\n"
+                                                                                 << 3 << 1 << SemMedicao << "0 %";
+    QTest::newRow("an empty answer on the PMU screen reads not measured") << pmu << ip7 << "Buck2"
+                                                                          << ""
+                                                                          << ""
+                                                                          << "2"
+                                                                          << "1.800"
+                                                                          << "" << 3 << 3 << SemMedicao << "0 %";
+}
+
+void TstRails::leLinha() {
+    QFETCH(TelaRail, tela);
+    QFETCH(QString, modelo);
+    QFETCH(QString, orig);
+    QFETCH(QString, malha);
+    QFETCH(QString, ci);
+    QFETCH(QString, refT);
+    QFETCH(QString, refV);
+    QFETCH(QString, resposta);
+    QFETCH(int, decV);
+    QFETCH(int, decA);
+    QFETCH(QString, leitura);
+    QFETCH(QString, porc);
+
+    DialogosRoteiro caixas;
+    const ParseRails parse(tela, modelo, decV, decA);
+    const LeituraRail r = parse.le(LinhaRail{1, orig, malha, ci, refT, refV}, resposta);
+    QCOMPARE(r.Leitura, leitura);
+    QCOMPARE(r.Porc, porc);
+}
+
+void TstRails::marcadorSemMedicaoSegueOIdioma_data() {
+    QTest::addColumn<int>("idioma");
+    QTest::addColumn<QString>("marcador");
+    QTest::newRow("Portuguese") << 1 << "Sem Medição*";
+    QTest::newRow("English") << 2 << "No Reading*";
+    QTest::newRow("Spanish") << 3 << "Sin lectura*";
+}
+
+void TstRails::marcadorSemMedicaoSegueOIdioma() {
+    QFETCH(int, idioma);
+    QFETCH(QString, marcador);
+    globais().IdiomaAtual = quint8(idioma);
+    const ParseRails parse(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1);
+    QCOMPARE(parse.le(LinhaRail{1, QStringLiteral("Buck2"), {}, {}, QStringLiteral("2"), {}}, QString()).Leitura,
+             marcador);
+    QCOMPARE(MarcadorSemMedicao(), marcador);
+}
+
+void TstRails::pmuParaNoPassoQueNaoPodeSerFeito_data() {
+    QTest::addColumn<QString>("refV");
+    QTest::addColumn<QString>("resposta");
+    QTest::addColumn<int>("numero");
+
+    QTest::newRow("a value that is no number against a reference is a type mismatch") << "1.200"
+                                                                                      << "BIST buck0: abc mV\r\n"
+                                                                                      << 13;
+    QTest::newRow("a zero reference that must divide is a division by zero") << "0.000"
+                                                                             << "BIST buck0: 500.0 mV\r\n"
+                                                                             << 11;
+    QTest::newRow("a line without a unit is a type mismatch") << ""
+                                                              << "BIST buck0: 1234.567\r\n"
+                                                              << 13;
+    QTest::newRow("a key at the very end is a type mismatch") << "1.200"
+                                                              << "BIST buck0:" << 13;
+}
+
+void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
+    QFETCH(QString, refV);
+    QFETCH(QString, resposta);
+    QFETCH(int, numero);
+
+    const LinhaRail linha{1, QStringLiteral("Buck0"), {}, {}, QStringLiteral("0"), refV};
+    try {
+        ParseRails(TelaRail::PMU, QStringLiteral("IP 7"), 3, 3).le(linha, resposta);
+        QFAIL("the PMU parse went on");
+    } catch (const ErroVB& e) {
+        QCOMPARE(e.numero(), numero);
+    }
+    // The grid screens go on with the same row.
+    ParseRails(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1).le(linha, resposta);
+}
+
+void TstRails::respostaVaziaPorTela_data() {
+    QTest::addColumn<TelaRail>("tela");
+    QTest::addColumn<QString>("resposta");
+    QTest::addColumn<bool>("parseia");
+
+    QTest::newRow("the PMU screen parses an empty answer") << TelaRail::PMU << "" << true;
+    QTest::newRow("the PMU screen parses a line break only") << TelaRail::PMU << "\r\n" << true;
+    QTest::newRow("the Buck and LDO screen parses no empty answer") << TelaRail::BuckLdo << "" << false;
+    QTest::newRow("the Buck and LDO screen parses no line break only") << TelaRail::BuckLdo << "\r\n" << false;
+    QTest::newRow("the VCore screen parses no empty answer") << TelaRail::VCore << "" << false;
+    QTest::newRow("the VCore screen parses no blanks only") << TelaRail::VCore << " \r\n \r\n" << false;
+    QTest::newRow("the VCore screen parses any text") << TelaRail::VCore << "\r\n:-)" << true;
+}
+
+void TstRails::respostaVaziaPorTela() {
+    QFETCH(TelaRail, tela);
+    QFETCH(QString, resposta);
+    QFETCH(bool, parseia);
+    QCOMPARE(ParseRails(tela, QStringLiteral("IP 7"), 3, 1).parseia(resposta), parseia);
+}
+
+// ---- The parse on the database -----------------------------------------------------------------
+
+void TstRails::processaLeiturasGravaAsLinhasDoModeloETipo() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 buck0 = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
+    const qint64 corrente0 = insere({m, 2, QStringLiteral("mA Buck0"), QStringLiteral("20"), {}});
+    const qint64 buck1 = insere({m, 2, QStringLiteral("Buck1"), QStringLiteral("1"), QStringLiteral("0.800")});
+    const qint64 buck2 = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("1.800")});
+    const qint64 camera = insere(
+        {m, 2, QStringLiteral("Buck6"), QStringLiteral("6"), QStringLiteral("2.900"), {}, QStringLiteral("CAM")});
+    // A second row with buck 0's key gets the same reading.
+    const qint64 copia = insere({m, 2, QStringLiteral("Buck0b"), QStringLiteral("0"), QStringLiteral("0")});
+    const qint64 semCodigo = insere({m,
+                                     2,
+                                     QStringLiteral("Buck7"),
+                                     QString(),
+                                     QStringLiteral("1.000"),
+                                     {},
+                                     {},
+                                     QStringLiteral("velha"),
+                                     QStringLiteral("9 %")});
+    const qint64 ldo = insere({m,
+                               1,
+                               QStringLiteral("Ldo0"),
+                               QStringLiteral("40"),
+                               QStringLiteral("1.800"),
+                               {},
+                               {},
+                               QStringLiteral("velha"),
+                               QStringLiteral("1 %")});
+    const qint64 outroModelo = insere({QStringLiteral("IP 8"),
+                                       2,
+                                       QStringLiteral("Buck0"),
+                                       QStringLiteral("0"),
+                                       QStringLiteral("1.200"),
+                                       {},
+                                       {},
+                                       QStringLiteral("velha"),
+                                       QStringLiteral("2 %")});
+
+    const QString resposta = QStringLiteral("pmuadc --read all\r\nBIST buck0: 1234.567 mV\r\nibuck0: 12.345 mA\r\n"
+                                            "BIST buck1: 800.0 mV\r\nBIST buck6: 2900.0 mV\r\nBIST ldo0: 1800.0 mV\r\n"
+                                            "[0000abcd:0000ef01] :-) ");
+    QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, resposta, m, 2, 3, 1));
+
+    QCOMPARE(leitura(buck0), (QStringList{"1.234 V", "2.8 %"}));
+    QCOMPARE(leitura(corrente0), (QStringList{"12,3 mA", ""}));
+    QCOMPARE(leitura(buck1), (QStringList{"*", "0 %"}));
+    QCOMPARE(leitura(buck2), (QStringList{SemMedicao, "0 %"}));
+    QCOMPARE(leitura(camera), (QStringList{"*", "0 %"}));
+    QCOMPARE(leitura(copia), (QStringList{"1.234 V", "0 %"}));
+    // Rows outside the read are cleared, not read.
+    QCOMPARE(leitura(semCodigo), (QStringList{"", ""}));
+    QCOMPARE(leitura(ldo), (QStringList{"", ""}));
+    QCOMPARE(leitura(outroModelo), (QStringList{"", ""}));
+}
+
+void TstRails::respostaVaziaNaoTocaOBancoNasTelasDeGrade() {
+    teste::PastaPrograma pasta;
+    const qint64 id = insere({QStringLiteral("IP 7"),
+                              0,
+                              QStringLiteral("Buck0"),
+                              QStringLiteral("0"),
+                              QStringLiteral("1.200"),
+                              {},
+                              {},
+                              QStringLiteral("1.100 V"),
+                              QStringLiteral("-8.3 %")});
+    for (const TelaRail tela : {TelaRail::BuckLdo, TelaRail::VCore})
+        QVERIFY(!ProcessaLeituras(tela, QStringLiteral("\r\n"), QStringLiteral("IP 7"), 0, 3, 1));
+    QCOMPARE(leitura(id), (QStringList{"1.100 V", "-8.3 %"}));
+}
+
+void TstRails::respostaVaziaNoPMUMarcaTudoComoSemMedicao() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 8 Plus");
+    const qint64 buck0 = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
+    const qint64 corrente0 = insere({m, 2, QStringLiteral("mA Buck0"), QStringLiteral("20"), {}});
+    const qint64 corrente3 = insere({m, 2, QStringLiteral("mA Buck3"), QStringLiteral("23"), {}});
+    QVERIFY(ProcessaLeituras(TelaRail::PMU, QString(), m, 2, 3, 3));
+    QCOMPARE(leitura(buck0), (QStringList{SemMedicao, "0 %"}));
+    QCOMPARE(leitura(corrente0), (QStringList{"*", ""}));
+    QCOMPARE(leitura(corrente3), (QStringList{SemMedicao, ""}));
+}
+
+void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 antes = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
+    const qint64 falha = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("1.800")});
+    const qint64 depois = insere({m, 2, QStringLiteral("Buck3"), QStringLiteral("3"), QStringLiteral("0.900")});
+    const qint64 velha = insere({m,
+                                 1,
+                                 QStringLiteral("Ldo0"),
+                                 QStringLiteral("40"),
+                                 QStringLiteral("1.800"),
+                                 {},
+                                 {},
+                                 QStringLiteral("velha"),
+                                 QStringLiteral("1 %")});
+    const QString resposta =
+        QStringLiteral("BIST buck0: 1234.567 mV\r\nBIST buck2: abc mV\r\nBIST buck3: 900.0 mV\r\n");
+    try {
+        ProcessaLeituras(TelaRail::PMU, resposta, m, 2, 3, 3);
+        QFAIL("the PMU parse did not report its failure");
+    } catch (const ErroVB& e) {
+        QCOMPARE(e.numero(), 13);
+    }
+    QCOMPARE(leitura(antes), (QStringList{"1.234 V", "2.8 %"}));
+    QCOMPARE(leitura(falha), (QStringList{"", ""}));
+    QCOMPARE(leitura(depois), (QStringList{"", ""}));
+    QCOMPARE(leitura(velha), (QStringList{"", ""}));
+
+    // The same answer on a grid screen reads every row.
+    QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, resposta, m, 2, 3, 1));
+    QCOMPARE(leitura(falha), (QStringList{"abc V", ""}));
+    QCOMPARE(leitura(depois), (QStringList{"0.900 V", "0 %"}));
+}
+
+void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 6s");
+    const qint64 a = insere({m, 1, QStringLiteral("Ldo1"), QStringLiteral("35"), QStringLiteral("1.800")});
+    const qint64 b = insere({m, 1, QStringLiteral("Ldo2"), QStringLiteral("18"), {}});
+    DialogosRoteiro caixas;
+    QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, QStringLiteral("BIST ldo1: 1800.0 mV\r\n"), m, 1, 3, 1));
+    QCOMPARE(caixas.textos(), (QStringList{"NOT 35", "NOT 18"}));
+    QCOMPARE(leitura(a), (QStringList{SemMedicao, "0 %"}));
+    QCOMPARE(leitura(b), (QStringList{SemMedicao, ""}));
+}
+
+// ---- Judgement ---------------------------------------------------------------------------------
+
+void TstRails::julgamento_data() {
+    QTest::addColumn<QString>("porc");
+    QTest::addColumn<double>("tolerancia");
+    QTest::addColumn<int>("juizo");
+
+    const int dentro = int(JulgamentoRail::Juizo::Dentro);
+    const int fora = int(JulgamentoRail::Juizo::Fora);
+    const int sem = int(JulgamentoRail::Juizo::SemDesvio);
+    QTest::newRow("9.9 % is within 10") << "9.9 %" << 10.0 << dentro;
+    QTest::newRow("10.0 % is outside 10") << "10.0 %" << 10.0 << fora;
+    QTest::newRow("-9.9 % is within 10") << "-9.9 %" << 10.0 << dentro;
+    QTest::newRow("-10.0 % is outside 10") << "-10.0 %" << 10.0 << fora;
+    QTest::newRow("-10.9 % is outside 10, its whole part being -10") << "-10.9 %" << 10.0 << fora;
+    QTest::newRow("10 % without decimals is outside 10") << "10 %" << 10.0 << fora;
+    QTest::newRow("-0.3 % is within 1") << "-0.3 %" << 1.0 << dentro;
+    QTest::newRow("0 % is outside a tolerance of 0") << "0 %" << 0.0 << fora;
+    QTest::newRow("25 % is within 30") << "25 %" << 30.0 << dentro;
+    QTest::newRow("an empty deviation has none") << "" << 10.0 << sem;
+    QTest::newRow("a deviation of blanks and percent only has none") << " % " << 10.0 << sem;
+    QTest::newRow("a deviation that is no number has none") << "abc %" << 10.0 << sem;
+}
+
+void TstRails::julgamento() {
+    QFETCH(QString, porc);
+    QFETCH(double, tolerancia);
+    QFETCH(int, juizo);
+    QCOMPARE(int(JulgamentoRail::julga(porc, tolerancia)), juizo);
+}
+
+void TstRails::tolerancia_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("normalizado");
+    QTest::addColumn<double>("usada");
+
+    QTest::newRow("a word becomes 10") << "abc"
+                                       << "10" << 10.0;
+    QTest::newRow("more than 100 becomes 10") << "150"
+                                              << "10" << 150.0;
+    QTest::newRow("a negative number becomes 10") << "-1"
+                                                  << "10" << -1.0;
+    QTest::newRow("an empty text becomes 10") << ""
+                                              << "10" << 10.0;
+    QTest::newRow("a decimal number becomes its whole part") << "12.7"
+                                                             << "12" << 12.7;
+    QTest::newRow("a decimal comma is read too") << "12,7"
+                                                 << "12" << 12.7;
+    QTest::newRow("0 stays") << "0"
+                             << "0" << 0.0;
+    QTest::newRow("100 stays") << "100"
+                               << "100" << 100.0;
+}
+
+void TstRails::tolerancia() {
+    QFETCH(QString, texto);
+    QFETCH(QString, normalizado);
+    QFETCH(double, usada);
+    QCOMPARE(JulgamentoRail::normalizaTolerancia(texto), normalizado);
+    QCOMPARE(JulgamentoRail::tolerancia(texto), usada);
+}
+
+// ---- Decimals ----------------------------------------------------------------------------------
+
+void TstRails::carregaDecimais_data() {
+    QTest::addColumn<TelaRail>("tela");
+    QTest::addColumn<QString>("volt");
+    QTest::addColumn<QString>("amp");
+    QTest::addColumn<int>("esperadoVolt");
+    QTest::addColumn<int>("esperadoAmp");
+
+    QTest::newRow("the PMU screen restores Combo5 and Combo6") << TelaRail::PMU << "2"
+                                                               << "0" << 2 << 0;
+    QTest::newRow("the Buck and LDO screen restores Combo3 and Combo4") << TelaRail::BuckLdo << "1"
+                                                                        << "3" << 1 << 3;
+    QTest::newRow("the VCore screen restores Combo1 and Combo2") << TelaRail::VCore << "3"
+                                                                 << "2" << 3 << 2;
+    QTest::newRow("values outside the lists leave the numbers as they were") << TelaRail::BuckLdo << "0"
+                                                                             << "4" << 3 << 1;
+    QTest::newRow("empty values leave the numbers as they were") << TelaRail::PMU << ""
+                                                                 << "" << 3 << 3;
+    QTest::newRow("a value with a blank is not an item") << TelaRail::VCore << " 2"
+                                                         << "1 " << 3 << 1;
+}
+
+void TstRails::carregaDecimais() {
+    QFETCH(TelaRail, tela);
+    QFETCH(QString, volt);
+    QFETCH(QString, amp);
+    QFETCH(int, esperadoVolt);
+    QFETCH(int, esperadoAmp);
+
+    teste::PastaPrograma pasta;
+    // Other screens' columns hold values that must not be picked up.
+    for (int n = 1; n <= 6; ++n)
+        GravaCombo(n, QStringLiteral("9"));
+    GravaCombo(ColunaDecimaisVolt(tela), volt);
+    GravaCombo(ColunaDecimaisAmp(tela), amp);
+    const DecimaisRail d = CarregaDecimais(tela, DecimaisIniciais(tela));
+    QCOMPARE(d.volt, esperadoVolt);
+    QCOMPARE(d.amp, esperadoAmp);
+}
+
+void TstRails::gravaDecimaisIgnoraTextoForaDaLista_data() {
+    QTest::addColumn<bool>("corrente");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("aceito");
+
+    QTest::newRow("voltage 1 is stored") << false << "1" << true;
+    QTest::newRow("voltage 3 is stored") << false << "3" << true;
+    QTest::newRow("voltage 0 is not an item") << false << "0" << false;
+    QTest::newRow("voltage 4 is not an item") << false << "4" << false;
+    QTest::newRow("current 0 is stored") << true << "0" << true;
+    QTest::newRow("current 3 is stored") << true << "3" << true;
+    QTest::newRow("current 4 is not an item") << true << "4" << false;
+    QTest::newRow("a typed word is not an item") << true << "x" << false;
+}
+
+void TstRails::gravaDecimaisIgnoraTextoForaDaLista() {
+    QFETCH(bool, corrente);
+    QFETCH(QString, texto);
+    QFETCH(bool, aceito);
+
+    teste::PastaPrograma pasta;
+    for (const TelaRail tela : {TelaRail::PMU, TelaRail::BuckLdo, TelaRail::VCore}) {
+        const int coluna = corrente ? ColunaDecimaisAmp(tela) : ColunaDecimaisVolt(tela);
+        GravaCombo(coluna, QStringLiteral("antes"));
+        const auto v = corrente ? GravaDecimaisAmp(tela, texto) : GravaDecimaisVolt(tela, texto);
+        QCOMPARE(v.has_value(), aceito);
+        if (aceito)
+            QCOMPARE(*v, texto.toInt());
+        QCOMPARE(LeCombo(coluna), aceito ? texto : QStringLiteral("antes"));
+    }
+}
+
+// ---- Recordings --------------------------------------------------------------------------------
+
+void TstRails::gravaLeiturasCopiaSoAsLinhasMostradas() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 a = insere({m,
+                             0,
+                             QStringLiteral("Buck0"),
+                             QStringLiteral("0"),
+                             {},
+                             QStringLiteral("PP_CPU"),
+                             QStringLiteral("CPU"),
+                             QStringLiteral("1.234 V"),
+                             {},
+                             QStringLiteral("g1"),
+                             QStringLiteral("g2"),
+                             QStringLiteral("g3")});
+    const qint64 b = insere({m,
+                             0,
+                             QStringLiteral("Buck2"),
+                             QStringLiteral("2"),
+                             {},
+                             QStringLiteral("PP_GPU"),
+                             QStringLiteral("GPU"),
+                             QStringLiteral("*"),
+                             {},
+                             {},
+                             QStringLiteral("g2"),
+                             {}});
+    const qint64 fora = insere({m,
+                                0,
+                                QStringLiteral("Buck3"),
+                                QStringLiteral("3"),
+                                {},
+                                QStringLiteral("PP_NAND"),
+                                QStringLiteral("NAND"),
+                                QStringLiteral("0.900 V"),
+                                {},
+                                {},
+                                QStringLiteral("g2"),
+                                {}});
+
+    DialogosRoteiro caixas;
+    caixas.respostas.enqueue(Dialogos::Resposta::Sim);
+    QVERIFY(GravaLeituras(2, {a, b}));
+    QCOMPARE(caixas.textos(), QStringList{QStringLiteral("Deseja salvar?")});
+    QCOMPARE(caixas.titulos(), QStringList{QStringLiteral("Gravar")});
+    QCOMPARE(caixas.caixas.first().botoes, Dialogos::Botoes::SimNao);
+
+    QCOMPARE(gravacoes(a), (QStringList{"g1", "1.234 V", "g3"}));
+    QCOMPARE(gravacoes(b), (QStringList{"", "*", ""}));
+    QCOMPARE(gravacoes(fora), (QStringList{"", "g2", ""}));
+}
+
+void TstRails::respostaNaoNaoGravaNemExclui() {
+    teste::PastaPrograma pasta;
+    const qint64 a = insere({QStringLiteral("IP 7"),
+                             0,
+                             QStringLiteral("Buck0"),
+                             QStringLiteral("0"),
+                             {},
+                             {},
+                             {},
+                             QStringLiteral("1.234 V"),
+                             {},
+                             QStringLiteral("g1"),
+                             QStringLiteral("g2"),
+                             QStringLiteral("g3")});
+    DialogosRoteiro caixas;
+    caixas.respostas << Dialogos::Resposta::Nao << Dialogos::Resposta::Nao;
+    QVERIFY(!GravaLeituras(1, {a}));
+    QVERIFY(!ExcluiGravacoes(1, {a}));
+    QCOMPARE(caixas.caixas.size(), 2);
+    QCOMPARE(gravacoes(a), (QStringList{"g1", "g2", "g3"}));
+}
+
+void TstRails::excluiGravacoesApagaSoAGravacaoEscolhida() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 a = insere({m,
+                             2,
+                             QStringLiteral("Buck0"),
+                             QStringLiteral("0"),
+                             {},
+                             {},
+                             {},
+                             {},
+                             {},
+                             QStringLiteral("g1"),
+                             QStringLiteral("g2"),
+                             QStringLiteral("g3")});
+    const qint64 fora = insere({m,
+                                2,
+                                QStringLiteral("Buck3"),
+                                QStringLiteral("3"),
+                                {},
+                                {},
+                                {},
+                                {},
+                                {},
+                                QStringLiteral("g1"),
+                                QStringLiteral("g2"),
+                                QStringLiteral("g3")});
+    DialogosRoteiro caixas;
+    QVERIFY(ExcluiGravacoes(3, {a}));
+    QCOMPARE(caixas.textos(), QStringList{QStringLiteral("Deseja excluir os dados gravados?")});
+    QCOMPARE(caixas.titulos(), QStringList{QStringLiteral("Excluir")});
+    QCOMPARE(gravacoes(a), (QStringList{"g1", "g2", ""}));
+    QCOMPARE(gravacoes(fora), (QStringList{"g1", "g2", "g3"}));
+}
+
+void TstRails::gravacaoForaDeUmATresEErro() {
+    teste::PastaPrograma pasta;
+    DialogosRoteiro caixas;
+    for (const int n : {0, 4}) {
+        try {
+            GravaLeituras(n, {});
+            QFAIL("recording out of range accepted");
+        } catch (const ErroVB& e) {
+            QCOMPARE(e.numero(), 9);
+        }
+    }
+    QVERIFY(caixas.caixas.isEmpty());
+}
+
+// ---- Note --------------------------------------------------------------------------------------
+
+void TstRails::nota_data() {
+    QTest::addColumn<TelaRail>("tela");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("chave");
+
+    QTest::newRow("IP 7 on the Buck and LDO screen") << TelaRail::BuckLdo << "IP 7"
+                                                     << "VAR3";
+    QTest::newRow("IP 6s Plus on the VCore screen") << TelaRail::VCore << "IP 6s Plus"
+                                                    << "VAR3";
+    QTest::newRow("IP 8 Plus counts as IP 8") << TelaRail::VCore << "IP 8 Plus"
+                                              << "VAR4";
+    QTest::newRow("IP X") << TelaRail::BuckLdo << "IP X"
+                          << "VAR4";
+    QTest::newRow("IP 8 on the PMU screen") << TelaRail::PMU << "IP 8"
+                                            << "VAR4";
+    QTest::newRow("IP 7 Plus on the PMU screen") << TelaRail::PMU << "IP 7 Plus"
+                                                 << "VAR3";
+}
+
+void TstRails::nota() {
+    QFETCH(TelaRail, tela);
+    QFETCH(QString, modelo);
+    QFETCH(QString, chave);
+    QString esperado = Traduz(chave);
+    QVERIFY(esperado.startsWith(QLatin1String("* GPU")));
+    if (tela == TelaRail::PMU)
+        esperado += QStringLiteral(" ** SEM MEDIÇÃO");
+    QCOMPARE(NotaRail(tela, modelo), esperado);
+}
+
+// ---- Grid queries ------------------------------------------------------------------------------
+
+void TstRails::filtroDeICsDaGrade_data() {
+    QTest::addColumn<QString>("filtro");
+    QTest::addColumn<QStringList>("malhas");
+
+    QTest::newRow("GPU keeps the rows whose Ci contains GPU, in net order")
+        << "GPU" << QStringList{"PP_GPU", "PP_GPU_SRAM"};
+    QTest::newRow("NAND keeps the NAND row") << "NAND" << QStringList{"PP_NAND"};
+    QTest::newRow("IC's keeps every row") << "IC's" << QStringList{"PP_CPU", "PP_GPU", "PP_GPU_SRAM", "PP_NAND"};
+    QTest::newRow("CPU/NAND keeps every row")
+        << "CPU/NAND" << QStringList{"PP_CPU", "PP_GPU", "PP_GPU_SRAM", "PP_NAND"};
+    QTest::newRow("a percent sign is no wildcard") << "%" << QStringList{};
+}
+
+void TstRails::filtroDeICsDaGrade() {
+    QFETCH(QString, filtro);
+    QFETCH(QStringList, malhas);
+
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    insere({m, 0, QStringLiteral("Buck2"), QStringLiteral("2"), {}, QStringLiteral("PP_NAND"), QStringLiteral("NAND")});
+    insere({m,
+            0,
+            QStringLiteral("Buck1"),
+            QStringLiteral("1"),
+            {},
+            QStringLiteral("PP_GPU_SRAM"),
+            QStringLiteral("gpu sram")});
+    insere({m, 0, QStringLiteral("Buck0"), QStringLiteral("0"), {}, QStringLiteral("PP_CPU"), QStringLiteral("CPU")});
+    insere({m, 0, QStringLiteral("Buck8"), QStringLiteral("8"), {}, QStringLiteral("PP_GPU"), QStringLiteral("GPU")});
+    insere({m,
+            2,
+            QStringLiteral("Buck8"),
+            QStringLiteral("8"),
+            {},
+            QStringLiteral("PP_GPU_OUTRO"),
+            QStringLiteral("GPU")});
+    insere({QStringLiteral("IP 7 Plus"),
+            0,
+            QStringLiteral("Buck8"),
+            QStringLiteral("8"),
+            {},
+            QStringLiteral("PP_GPU_PLUS"),
+            QStringLiteral("GPU")});
+
+    Banco b;
+    QSqlQuery q = ConsultaRail::grade(m, 0, OrdemRail::ModeloMalha, filtro).executa(b);
+    QStringList obtidas;
+    while (q.next())
+        obtidas << q.value(QStringLiteral("Malha")).toString();
+    QCOMPARE(obtidas, malhas);
+}
+
+void TstRails::ordemPorDesvioETextoDecrescente() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 dez =
+        insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), {}, {}, {}, {}, QStringLiteral("10.2 %")});
+    const qint64 nove =
+        insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), {}, {}, {}, {}, QStringLiteral("9.5 %")});
+    const qint64 vazio = insere({m, 2, QStringLiteral("Buck3"), QStringLiteral("3"), {}});
+    QCOMPARE(ConsultaRail::grade(m, 2, OrdemRail::PorcDesc).ids(), (QList<qint64>{nove, dez, vazio}));
+    QCOMPARE(ConsultaRail::grade(m, 2, OrdemRail::Orig).ids(), (QList<qint64>{dez, nove, vazio}));
+}
+
+void TstRails::linhasDoPMUSeparamTensoesDeCorrentes() {
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 buck0 = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
+    const qint64 corrente0 = insere({m, 2, QStringLiteral("mA Buck0"), QStringLiteral("20"), {}});
+    const qint64 buck1 = insere({m, 2, QStringLiteral("Buck1"), QStringLiteral("1"), QStringLiteral("0.800")});
+    insere({m, 2, QStringLiteral("Buck9"), QString(), QStringLiteral("1.000")});
+    QVERIFY(
+        ProcessaLeituras(TelaRail::PMU, QStringLiteral("BIST buck0: 1200.0 mV\r\nibuck0: 55.55 mA\r\n"), m, 2, 3, 3));
+    QCOMPARE(ConsultaRail::tensoesPMU(m, 2).ids(), (QList<qint64>{buck0, buck1}));
+    QCOMPARE(ConsultaRail::correntesPMU(m, 2).ids(), QList<qint64>{corrente0});
+}
+
+QTEST_GUILESS_MAIN(TstRails)
+#include "tst_rails.moc"
