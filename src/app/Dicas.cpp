@@ -25,10 +25,8 @@ Dicas::Dicas(QWidget* parent)
     f.setBold(true);
     m_titulo->setFont(f);
     m_texto = new QLabel(this);
-    m_texto->setWordWrap(true);
     v->addWidget(m_titulo);
     v->addWidget(m_texto);
-    setFixedWidth(440);
     aplicaTextos();
     hide();
 }

@@ -9,6 +9,13 @@
 #include "app/Tela.h"
 #include "app/Traducao.h"
 #include "app/xIdioma.h"
+#include "app/Dialogos.h"
+#include "app/ErroVB.h"
+#include "link/Conexao.h"
+#include "link/Enlace.h"
+#include "link/Identificacao.h"
+#include "link/MapaPortas.h"
+#include "store/Configuracao.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -67,9 +74,41 @@ Inicial::Inicial(QWidget* parent)
     v->addWidget(m_mdi, 1);
     setCentralWidget(central);
 
+    m_enlace = new Enlace(this);
+    m_identificacao = new Identificacao(*m_enlace, *this, this);
+    m_conexao = new Conexao(*m_enlace, *m_identificacao, *this, this);
+    connect(m_enlace, &Enlace::textoStatusMudou, this, [this](const QString& chave) { m_st1->setText(Traduz(chave)); });
+    connect(m_enlace, &Enlace::tituloMudou, this, [this](const QString& titulo) { setWindowTitle(titulo); });
+    connect(m_enlace, &Enlace::portaPerdida, this, [this] {
+        defineLegendaConectar(QStringLiteral("Conectar"));
+        MostraStatus(QStringLiteral("Branco"));
+        m_lbModelo->clear();
+    });
+
     montaCabecalho();
     m_menu = new fmxMenu(m_mdi);
     m_dicas = new Dicas(m_mdi);
+
+    // Buttons whose screens are not built stay disabled; each screen wires its own.
+    for (int i = 1; i < 20; ++i) {
+        if (m_botoes[i])
+            m_botoes[i]->setEnabled(false);
+    }
+    defineAcao(1, [this] {
+        m_dicas->hide();
+        m_conexao->clique();
+    });
+    defineAcao(10, [this] {
+        xIdioma janela(this);
+        janela.exec();
+    });
+    connect(m_imgAtualizar, &QToolButton::clicked, this, [this] {
+        m_identificacao->AtualizaModelo();
+        try {
+            CarregaPortas();
+        } catch (const ErroVB&) {
+        }
+    });
     resize(Twips(21600), Twips(12600));
 }
 
@@ -81,8 +120,125 @@ void Inicial::carrega()
     MostraStatus(QStringLiteral("Branco"));
     globais().TituloPrincipal = QStringLiteral("Voltrace Tarsel v.") + globais().Versao;
     setWindowTitle(globais().TituloPrincipal);
-    globais().EspelhoAtivo = false;
-    globais().telasAbertas.clear();
+    globais().textoPorta = [this] { return m_cbPortas->currentText(); };
+    m_comboAparelhos->show();
+    m_imgAtualizar->show();
+    try {
+        globais().EspelhoAtivo = false;
+        globais().telasAbertas.clear();
+        m_comboBox->blockSignals(true);
+        m_comboBox->clear();
+        m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
+        m_comboBox->blockSignals(false);
+        CarregaPortas();
+        restauraModeloBox();
+    } catch (const ErroVB& e) {
+        dialogos().erro(e.numero(), e.descricao());
+    }
+}
+
+void Inicial::restauraModeloBox()
+{
+    // The stored BOX model sets the polling speed; older values "G1"/"G2" mean 1 and 2.
+    QString modelo = LeCombo(7);
+    if (modelo == QLatin1String("G1"))
+        modelo = QStringLiteral("1");
+    else if (modelo == QLatin1String("G2"))
+        modelo = QStringLiteral("2");
+    if (modelo.isEmpty()) {
+        modelo = QStringLiteral("1");
+        GravaCombo(7, modelo);
+    }
+    m_comboBox->blockSignals(true);
+    m_comboBox->setCurrentText(modelo);
+    m_comboBox->blockSignals(false);
+    m_enlace->defineModeloBox(modelo);
+}
+
+void Inicial::escolheModeloBox(const QString& texto)
+{
+    try {
+        GravaCombo(7, texto);
+    } catch (const ErroVB& e) {
+        dialogos().erro(e.numero(), e.descricao());
+    }
+    m_enlace->defineModeloBox(texto);
+}
+
+bool Inicial::enviaComando(int tela, const QString& comando, bool espelho)
+{
+    if (m_enlace->Status() != QLatin1String("1"))
+        return false;
+    globais().TelaAtiva = QString::number(tela);
+    globais().EspelhoAtivo = espelho;
+    m_enlace->defineComando(comando);
+    return m_enlace->EnviaComando();
+}
+
+void Inicial::defineAoConectar(const QString& tela, std::function<void()> f)
+{
+    m_aoConectar.insert(tela, std::move(f));
+}
+
+QString Inicial::textoPorta() const
+{
+    return m_cbPortas->currentText();
+}
+
+void Inicial::defineLegendaConectar(const QString& chave)
+{
+    m_chaveConectar = chave;
+    m_botoes[1]->setText(Traduz(chave));
+}
+
+QString Inicial::textoModelo() const
+{
+    return m_lbModelo->text();
+}
+
+void Inicial::defineModelo(const QString& texto)
+{
+    m_lbModelo->setText(texto);
+    m_lbModelo->repaint();
+}
+
+QString Inicial::textoAparelho() const
+{
+    return m_comboAparelhos->currentText();
+}
+
+void Inicial::defineAparelho(const QString& familia)
+{
+    m_comboAparelhos->setCurrentText(familia);
+}
+
+void Inicial::focaAparelhos()
+{
+    m_comboAparelhos->setFocus();
+}
+
+void Inicial::CarregaPortas()
+{
+    const QStringList portas = MapaPortas::ListaPortas(globais().PastaPrograma);
+    m_cbPortas->clear();
+    m_cbPortas->addItems(portas);
+    if (!portas.isEmpty())
+        m_cbPortas->setCurrentIndex(portas.size() - 1);
+    else
+        m_cbPortas->setCurrentText(QString());
+}
+
+void Inicial::AbrePaginaServidor(int)
+{
+    // The server's link page arrives with the online services.
+}
+
+void Inicial::conectado()
+{
+    for (auto it = m_aoConectar.cbegin(); it != m_aoConectar.cend(); ++it) {
+        if (globais().telaAberta(it.key()) && it.value())
+            it.value()();
+    }
 }
 
 void Inicial::montaCabecalho()
@@ -110,6 +266,7 @@ void Inicial::montaCabecalho()
     m_comboBox->installEventFilter(this);
     m_comboBox->setMinimumWidth(56);
     m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
+    connect(m_comboBox, &QComboBox::textActivated, this, &Inicial::escolheModeloBox);
     gp->addWidget(m_lbFramePorta, 0, 0);
     gp->addWidget(m_cbPortas, 1, 0);
     gp->addWidget(m_lbBox, 0, 1);
@@ -229,13 +386,18 @@ QPushButton* Inicial::Botoes(int indice) const
 
 QString Inicial::Status() const
 {
-    return QStringLiteral("0");
+    return m_enlace->Status();
 }
 
 void Inicial::Traducao_Form_Inicial()
 {
     const bool conectado = Status() != QLatin1String("0");
-    m_botoes[1]->setText(conectado ? Traduz(QStringLiteral("Desconectar")) : Traduz(QStringLiteral("Conectar")));
+    if (conectado && m_chaveConectar == QLatin1String("Conectar"))
+        m_chaveConectar = QStringLiteral("Desconectar");
+    else if (!conectado)
+        m_chaveConectar = QStringLiteral("Conectar");
+    m_botoes[1]->setText(Traduz(m_chaveConectar == QLatin1String("Conectando") ? QStringLiteral("Desconectar")
+                                                                                : m_chaveConectar));
     m_botoes[1]->setToolTip(Traduz(QStringLiteral("Conectar")) + QStringLiteral(" / ") + Traduz(QStringLiteral("Desconectar")));
     m_st1->setText(conectado ? Traduz(QStringLiteral("Conectado")) : Traduz(QStringLiteral("Desconectado")));
     m_botoes[2]->setText(Traduz(QStringLiteral("Comandos")));
@@ -330,8 +492,16 @@ void Inicial::defineAcao(int indice, std::function<void()> acao)
 void Inicial::clicaBotao(int indice)
 {
     m_botoes[0]->setFocus();
-    if (m_acoes[indice])
-        m_acoes[indice]();
+    try {
+        if (m_acoes[indice])
+            m_acoes[indice]();
+    } catch (const ErroVB& e) {
+        dialogos().erro(e.numero(), e.descricao());
+        try {
+            CarregaPortas();
+        } catch (const ErroVB&) {
+        }
+    }
 }
 
 QWidget* Inicial::abreTela(const QString& nome, const std::function<Tela*()>& cria)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/PainelConexao.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -16,12 +18,15 @@ class QWidget;
 namespace tarsel {
 
 class Tela;
+class Enlace;
+class Conexao;
+class Identificacao;
 class fmxMenu;
 class Dicas;
 
 // The main window: header with the port, BOX and model controls, the button bar, and the area where
 // every screen opens as a child window.
-class Inicial : public QMainWindow {
+class Inicial : public QMainWindow, public PainelConexao {
     Q_OBJECT
 public:
     explicit Inicial(QWidget* parent = nullptr);
@@ -66,13 +71,35 @@ public:
     QWidget* FrameMD() const { return m_frameMD; }
 
     // Status lamp: "Branco", "Verde" or "Amarelo"; any other word changes nothing.
-    void MostraStatus(const QString& cor);
+    void MostraStatus(const QString& cor) override;
     QString corStatus() const { return m_corStatus; }
 
     fmxMenu* menu() const { return m_menu; }
     Dicas* dicas() const { return m_dicas; }
     // The link state the captions follow ("0" disconnected).
     QString Status() const;
+
+    // The device link every screen talks through.
+    Enlace& enlace() const { return *m_enlace; }
+    Conexao& conexao() const { return *m_conexao; }
+    Identificacao& identificacao() const { return *m_identificacao; }
+    // Puts `comando` into the command field and sends it for the screen of code `tela`.
+    // False when the link is not connected and idle (nothing is sent then).
+    bool enviaComando(int tela, const QString& comando, bool espelho = false);
+    // Hook run when the phone has answered the connection check (screens enable their buttons).
+    void defineAoConectar(const QString& tela, std::function<void()> f);
+
+    // PainelConexao
+    QString textoPorta() const override;
+    void defineLegendaConectar(const QString& chave) override;
+    QString textoModelo() const override;
+    void defineModelo(const QString& texto) override;
+    QString textoAparelho() const override;
+    void defineAparelho(const QString& familia) override;
+    void focaAparelhos() override;
+    void CarregaPortas() override;
+    void AbrePaginaServidor(int n) override;
+    void conectado() override;
 
     bool LimparLogo = false;
 
@@ -88,6 +115,8 @@ private:
     void pairaBotao(int indice);
     void pairaFundo();
     void mostraLimpa();
+    void restauraModeloBox();
+    void escolheModeloBox(const QString& texto);
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_cabecalho = nullptr;
@@ -112,6 +141,11 @@ private:
     QHash<int, Atualizacao> m_buscas;
     QHash<QString, Atualizacao> m_aplicacoes;
     bool m_compacta = false;
+    Enlace* m_enlace = nullptr;
+    Identificacao* m_identificacao = nullptr;
+    Conexao* m_conexao = nullptr;
+    QString m_chaveConectar = QStringLiteral("Conectar");
+    QHash<QString, std::function<void()>> m_aoConectar;
     fmxMenu* m_menu = nullptr;
     Dicas* m_dicas = nullptr;
 };
