@@ -125,57 +125,36 @@ private slots:
 
 // ---- Line keys ---------------------------------------------------------------------------------
 
+// clang-format off
 void TstRails::chaveBist_data() {
     QTest::addColumn<QString>("codigo");
     QTest::addColumn<QString>("chave");
 
-    QTest::newRow("code 0 is buck 0") << "0"
-                                      << "BIST buck0:";
-    QTest::newRow("code 11 is buck 11") << "11"
-                                        << "BIST buck11:";
-    QTest::newRow("codes 12 to 14 are the switches of buck 3, first") << "12"
-                                                                      << "BIST buck3_sw1:";
-    QTest::newRow("codes 12 to 14 are the switches of buck 3, last") << "14"
-                                                                     << "BIST buck3_sw3:";
-    QTest::newRow("code 15 is the first switch of buck 4") << "15"
-                                                           << "BIST buck4_sw1:";
-    QTest::newRow("code 16 is the second switch of buck 4") << "16"
-                                                            << "BIST buck4_sw2:";
-    QTest::newRow("code 20 is the current of buck 0, without the BIST prefix") << "20"
-                                                                               << "ibuck0:";
-    QTest::newRow("code 31 is the current of buck 11") << "31"
-                                                       << "ibuck11:";
-    QTest::newRow("code 40 is ldo 0") << "40"
-                                      << "BIST ldo0:";
-    QTest::newRow("code 59 is ldo 19") << "59"
-                                       << "BIST ldo19:";
-    QTest::newRow("code 60 is the current of ldo 0") << "60"
-                                                     << "BIST ildo0:";
-    QTest::newRow("code 79 is the current of ldo 19") << "79"
-                                                      << "BIST ildo19:";
-    QTest::newRow("code 80 is ibuf") << "80"
-                                     << "BIST ibuf_1v2:";
-    QTest::newRow("code 81 is vbuf") << "81"
-                                     << "BIST vbuf_1v2:";
-    QTest::newRow("code 82 is vrtc") << "82"
-                                     << "BIST vrtc:";
-    QTest::newRow("code 17 has no key") << "17"
-                                        << "";
-    QTest::newRow("code 19 has no key") << "19"
-                                        << "";
-    QTest::newRow("code 32 has no key") << "32"
-                                        << "";
-    QTest::newRow("code 39 has no key") << "39"
-                                        << "";
-    QTest::newRow("code 83 has no key") << "83"
-                                        << "";
-    QTest::newRow("a leading zero is another text") << "05"
-                                                    << "";
-    QTest::newRow("a blank in front is another text") << " 1"
-                                                      << "";
-    QTest::newRow("a word has no key") << "abc"
-                                       << "";
+    QTest::newRow("code 0 is buck 0") << "0" << "BIST buck0:";
+    QTest::newRow("code 11 is buck 11") << "11" << "BIST buck11:";
+    QTest::newRow("codes 12 to 14 are the switches of buck 3, first") << "12" << "BIST buck3_sw1:";
+    QTest::newRow("codes 12 to 14 are the switches of buck 3, last") << "14" << "BIST buck3_sw3:";
+    QTest::newRow("code 15 is the first switch of buck 4") << "15" << "BIST buck4_sw1:";
+    QTest::newRow("code 16 is the second switch of buck 4") << "16" << "BIST buck4_sw2:";
+    QTest::newRow("code 20 is the current of buck 0, without the BIST prefix") << "20" << "ibuck0:";
+    QTest::newRow("code 31 is the current of buck 11") << "31" << "ibuck11:";
+    QTest::newRow("code 40 is ldo 0") << "40" << "BIST ldo0:";
+    QTest::newRow("code 59 is ldo 19") << "59" << "BIST ldo19:";
+    QTest::newRow("code 60 is the current of ldo 0") << "60" << "BIST ildo0:";
+    QTest::newRow("code 79 is the current of ldo 19") << "79" << "BIST ildo19:";
+    QTest::newRow("code 80 is ibuf") << "80" << "BIST ibuf_1v2:";
+    QTest::newRow("code 81 is vbuf") << "81" << "BIST vbuf_1v2:";
+    QTest::newRow("code 82 is vrtc") << "82" << "BIST vrtc:";
+    QTest::newRow("code 17 has no key") << "17" << "";
+    QTest::newRow("code 19 has no key") << "19" << "";
+    QTest::newRow("code 32 has no key") << "32" << "";
+    QTest::newRow("code 39 has no key") << "39" << "";
+    QTest::newRow("code 83 has no key") << "83" << "";
+    QTest::newRow("a leading zero is another text") << "05" << "";
+    QTest::newRow("a blank in front is another text") << " 1" << "";
+    QTest::newRow("a word has no key") << "abc" << "";
 }
+// clang-format on
 
 void TstRails::chaveBist() {
     QFETCH(QString, codigo);
@@ -194,6 +173,7 @@ void TstRails::chaveBist() {
 
 // ---- One row of the parse ----------------------------------------------------------------------
 
+// clang-format off
 void TstRails::leLinha_data() {
     QTest::addColumn<TelaRail>("tela");
     QTest::addColumn<QString>("modelo");
@@ -215,436 +195,146 @@ void TstRails::leLinha_data() {
     const auto vcore = TelaRail::VCore;
 
     QTest::newRow("millivolts become volts with three decimals and a deviation")
-        << pmu << ip7 << "Buck0"
-        << ""
-        << ""
-        << "0"
-        << "1.200" << buck0 << 3 << 3 << "1.234 V"
-        << "2.8 %";
-    QTest::newRow("one voltage decimal cuts the reading but not the deviation") << buck << ip7 << "Buck0"
-                                                                                << ""
-                                                                                << ""
-                                                                                << "0"
-                                                                                << "1.200" << buck0 << 1 << 1 << "1.2 V"
-                                                                                << "2.8 %";
-    QTest::newRow("two voltage decimals") << vcore << ip7 << "Buck0"
-                                          << ""
-                                          << ""
-                                          << "0"
-                                          << "1.200" << buck0 << 2 << 1 << "1.23 V"
-                                          << "2.8 %";
-    QTest::newRow("a current keeps one decimal with a comma and no deviation without RefV") << buck << ip7 << "mA Buck0"
-                                                                                            << ""
-                                                                                            << ""
-                                                                                            << "20"
-                                                                                            << ""
-                                                                                            << "ibuck0: 12.345 mA\r\n"
-                                                                                            << 3 << 1 << "12,3 mA"
-                                                                                            << "";
-    QTest::newRow("a current with no decimals") << buck << ip7 << "mA Buck0"
-                                                << ""
-                                                << ""
-                                                << "20"
-                                                << ""
-                                                << "ibuck0: 12.345 mA\r\n"
-                                                << 3 << 0 << "12 mA"
-                                                << "";
-    QTest::newRow("a current with two decimals") << buck << ip7 << "mA Buck0"
-                                                 << ""
-                                                 << ""
-                                                 << "20"
-                                                 << ""
-                                                 << "ibuck0: 12.345 mA\r\n"
-                                                 << 3 << 2 << "12,34 mA"
-                                                 << "";
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.200" << buck0 << 3 << 3 << "1.234 V" << "2.8 %";
+    QTest::newRow("one voltage decimal cuts the reading but not the deviation")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "1.200" << buck0 << 1 << 1 << "1.2 V" << "2.8 %";
+    QTest::newRow("two voltage decimals")
+        << vcore << ip7 << "Buck0" << "" << "" << "0" << "1.200" << buck0 << 2 << 1 << "1.23 V" << "2.8 %";
+    QTest::newRow("a current keeps one decimal with a comma and no deviation without RefV")
+        << buck << ip7 << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 1 << "12,3 mA" << "";
+    QTest::newRow("a current with no decimals")
+        << buck << ip7 << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 0 << "12 mA" << "";
+    QTest::newRow("a current with two decimals")
+        << buck << ip7 << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 2 << "12,34 mA" << "";
     QTest::newRow("a current with three decimals keeps the two left after its last digit is dropped")
-        << pmu << ip7 << "mA Buck0"
-        << ""
-        << ""
-        << "20"
-        << ""
-        << "ibuck0: 12.345 mA\r\n"
-        << 3 << 3 << "12,34 mA"
+        << pmu << ip7 << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 3 << "12,34 mA" << "";
+    QTest::newRow("a negative current keeps its sign")
+        << buck << ip7 << "mA Buck2" << "" << "" << "22" << "" << "ibuck2: -12.345 mA\r\n" << 3 << 1 << "-12,3 mA"
         << "";
-    QTest::newRow("a negative current keeps its sign") << buck << ip7 << "mA Buck2"
-                                                       << ""
-                                                       << ""
-                                                       << "22"
-                                                       << ""
-                                                       << "ibuck2: -12.345 mA\r\n"
-                                                       << 3 << 1 << "-12,3 mA"
-                                                       << "";
-    QTest::newRow("a current without a decimal comma is kept whole") << buck << ip7 << "mA Buck2"
-                                                                     << ""
-                                                                     << ""
-                                                                     << "22"
-                                                                     << ""
-                                                                     << "ibuck2: 125 mA\r\n"
-                                                                     << 3 << 2 << "12 mA"
-                                                                     << "";
-    QTest::newRow("a current against a reference gets its deviation") << buck << ip7 << "mA Ldo3"
-                                                                      << ""
-                                                                      << ""
-                                                                      << "63"
-                                                                      << "100,0"
-                                                                      << "BIST ildo3: 105.01 mA\r\n"
-                                                                      << 3 << 1 << "105,0 mA"
-                                                                      << "5.0 %";
-    QTest::newRow("zero millivolts read 0 V") << buck << ip7 << "Buck3"
-                                              << ""
-                                              << ""
-                                              << "3"
-                                              << ""
-                                              << "BIST buck3: 0.000 mV\r\n"
-                                              << 3 << 1 << "0 V"
-                                              << "";
-    QTest::newRow("less than a millivolt reads 0 V") << pmu << ip7 << "Buck3"
-                                                     << ""
-                                                     << ""
-                                                     << "3"
-                                                     << ""
-                                                     << "BIST buck3: 0.4 mV\r\n"
-                                                     << 3 << 3 << "0 V"
-                                                     << "";
-    QTest::newRow("negative millivolts keep their sign") << buck << ip7 << "Buck3"
-                                                         << ""
-                                                         << ""
-                                                         << "3"
-                                                         << ""
-                                                         << "BIST buck3: -1500.0 mV\r\n"
-                                                         << 3 << 1 << "-1.500 V"
-                                                         << "";
-    QTest::newRow("negative millivolts with two decimals") << buck << ip7 << "Buck3"
-                                                           << ""
-                                                           << ""
-                                                           << "3"
-                                                           << ""
-                                                           << "BIST buck3: -1500.0 mV\r\n"
-                                                           << 2 << 1 << "-1.50 V"
-                                                           << "";
-    QTest::newRow("a negative zero reads 0 V") << buck << ip7 << "Buck3"
-                                               << ""
-                                               << ""
-                                               << "3"
-                                               << ""
-                                               << "BIST buck3: -0.3 mV\r\n"
-                                               << 3 << 1 << "0 V"
-                                               << "";
-    QTest::newRow("ten volts or more keep one decimal fewer") << buck << ip7 << "Buck5"
-                                                              << ""
-                                                              << ""
-                                                              << "5"
-                                                              << ""
-                                                              << "BIST buck5: 12345.6 mV\r\n"
-                                                              << 3 << 1 << "12.34 V"
-                                                              << "";
-    QTest::newRow("RefV 0 gives 0 % whatever the reading") << buck << ip7 << "Buck0"
-                                                           << ""
-                                                           << ""
-                                                           << "0"
-                                                           << "0" << buck0 << 3 << 1 << "1.234 V"
-                                                           << "0 %";
-    QTest::newRow("3 millivolts above the reference give 0.3 %") << pmu << ip7 << "Buck0"
-                                                                 << ""
-                                                                 << ""
-                                                                 << "0"
-                                                                 << "1.200"
-                                                                 << "BIST buck0: 1203.0 mV\r\n"
-                                                                 << 3 << 3 << "1.203 V"
-                                                                 << "0.3 %";
-    QTest::newRow("3 millivolts below the reference give -0.3 %") << pmu << ip7 << "Buck0"
-                                                                  << ""
-                                                                  << ""
-                                                                  << "0"
-                                                                  << "1.206"
-                                                                  << "BIST buck0: 1203.0 mV\r\n"
-                                                                  << 3 << 3 << "1.203 V"
-                                                                  << "-0.3 %";
-    QTest::newRow("the reference itself gives 0 %") << pmu << ip7 << "Buck0"
-                                                    << ""
-                                                    << ""
-                                                    << "0"
-                                                    << "1.200"
-                                                    << "BIST buck0: 1200.9 mV\r\n"
-                                                    << 3 << 3 << "1.200 V"
-                                                    << "0 %";
-    QTest::newRow("five percent above") << pmu << ip7 << "Buck0"
-                                        << ""
-                                        << ""
-                                        << "0"
-                                        << "1.200"
-                                        << "BIST buck0: 1260.0 mV\r\n"
-                                        << 3 << 3 << "1.260 V"
-                                        << "5.0 %";
-    QTest::newRow("a negative reference divides a negative difference") << buck << ip7 << "Buck9"
-                                                                        << ""
-                                                                        << ""
-                                                                        << "9"
-                                                                        << "-1.500"
-                                                                        << "BIST buck9: -1600.0 mV\r\n"
-                                                                        << 3 << 1 << "-1.600 V"
-                                                                        << "6.6 %";
-    QTest::newRow("a zero reference still gives the fixed texts near it") << pmu << ip7 << "Buck9"
-                                                                          << ""
-                                                                          << ""
-                                                                          << "9"
-                                                                          << "0.000"
-                                                                          << "BIST buck9: 3.0 mV\r\n"
-                                                                          << 3 << 3 << "0.003 V"
-                                                                          << "0.3 %";
-    QTest::newRow("a zero reference that cannot divide leaves the deviation empty") << buck << ip7 << "Buck9"
-                                                                                    << ""
-                                                                                    << ""
-                                                                                    << "9"
-                                                                                    << "0.000"
-                                                                                    << "BIST buck9: 500.0 mV\r\n"
-                                                                                    << 3 << 1 << "0.500 V"
-                                                                                    << "";
-    QTest::newRow("a value that is no number keeps its text without a deviation") << vcore << ip7 << "Buck0"
-                                                                                  << ""
-                                                                                  << ""
-                                                                                  << "0"
-                                                                                  << "1.200"
-                                                                                  << "BIST buck0: abc mV\r\n"
-                                                                                  << 3 << 1 << "abc V"
-                                                                                  << "";
-    QTest::newRow("the first occurrence of the key counts") << buck << ip7 << "Buck0"
-                                                            << ""
-                                                            << ""
-                                                            << "0"
-                                                            << ""
-                                                            << "BIST buck0: 1100.0 mV\r\nBIST buck0: 1300.0 mV\r\n"
-                                                            << 3 << 1 << "1.100 V"
-                                                            << "";
-    QTest::newRow("the key is searched with its exact case") << buck << ip7 << "Buck0"
-                                                             << ""
-                                                             << ""
-                                                             << "0"
-                                                             << "1.200"
-                                                             << "bist buck0: 1234.567 mV\r\n"
-                                                             << 3 << 1 << SemMedicao << "0 %";
-    QTest::newRow("buck1 is not found inside buck11") << buck << ip7 << "Buck4"
-                                                      << ""
-                                                      << ""
-                                                      << "4"
-                                                      << ""
-                                                      << "BIST buck14: 1234.567 mV\r\n"
-                                                      << 3 << 1 << SemMedicao << "";
+    QTest::newRow("a current without a decimal comma is kept whole")
+        << buck << ip7 << "mA Buck2" << "" << "" << "22" << "" << "ibuck2: 125 mA\r\n" << 3 << 2 << "12 mA" << "";
+    QTest::newRow("a current against a reference gets its deviation")
+        << buck << ip7 << "mA Ldo3" << "" << "" << "63" << "100,0" << "BIST ildo3: 105.01 mA\r\n" << 3 << 1
+        << "105,0 mA" << "5.0 %";
+    QTest::newRow("zero millivolts read 0 V")
+        << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: 0.000 mV\r\n" << 3 << 1 << "0 V" << "";
+    QTest::newRow("less than a millivolt reads 0 V")
+        << pmu << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: 0.4 mV\r\n" << 3 << 3 << "0 V" << "";
+    QTest::newRow("negative millivolts keep their sign")
+        << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -1500.0 mV\r\n" << 3 << 1 << "-1.500 V"
+        << "";
+    QTest::newRow("negative millivolts with two decimals")
+        << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -1500.0 mV\r\n" << 2 << 1 << "-1.50 V" << "";
+    QTest::newRow("a negative zero reads 0 V")
+        << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -0.3 mV\r\n" << 3 << 1 << "0 V" << "";
+    QTest::newRow("ten volts or more keep one decimal fewer")
+        << buck << ip7 << "Buck5" << "" << "" << "5" << "" << "BIST buck5: 12345.6 mV\r\n" << 3 << 1 << "12.34 V" << "";
+    QTest::newRow("RefV 0 gives 0 % whatever the reading")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "0" << buck0 << 3 << 1 << "1.234 V" << "0 %";
+    QTest::newRow("3 millivolts above the reference give 0.3 %")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: 1203.0 mV\r\n" << 3 << 3 << "1.203 V"
+        << "0.3 %";
+    QTest::newRow("3 millivolts below the reference give -0.3 %")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.206" << "BIST buck0: 1203.0 mV\r\n" << 3 << 3 << "1.203 V"
+        << "-0.3 %";
+    QTest::newRow("the reference itself gives 0 %")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: 1200.9 mV\r\n" << 3 << 3 << "1.200 V"
+        << "0 %";
+    QTest::newRow("five percent above")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: 1260.0 mV\r\n" << 3 << 3 << "1.260 V"
+        << "5.0 %";
+    QTest::newRow("a negative reference divides a negative difference")
+        << buck << ip7 << "Buck9" << "" << "" << "9" << "-1.500" << "BIST buck9: -1600.0 mV\r\n" << 3 << 1 << "-1.600 V"
+        << "6.6 %";
+    QTest::newRow("a zero reference still gives the fixed texts near it")
+        << pmu << ip7 << "Buck9" << "" << "" << "9" << "0.000" << "BIST buck9: 3.0 mV\r\n" << 3 << 3 << "0.003 V"
+        << "0.3 %";
+    QTest::newRow("a zero reference that cannot divide leaves the deviation empty")
+        << buck << ip7 << "Buck9" << "" << "" << "9" << "0.000" << "BIST buck9: 500.0 mV\r\n" << 3 << 1 << "0.500 V"
+        << "";
+    QTest::newRow("a value that is no number keeps its text without a deviation")
+        << vcore << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: abc mV\r\n" << 3 << 1 << "abc V" << "";
+    QTest::newRow("the first occurrence of the key counts")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "" << "BIST buck0: 1100.0 mV\r\nBIST buck0: 1300.0 mV\r\n" << 3
+        << 1 << "1.100 V" << "";
+    QTest::newRow("the key is searched with its exact case")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "bist buck0: 1234.567 mV\r\n" << 3 << 1 << SemMedicao
+        << "0 %";
+    QTest::newRow("buck1 is not found inside buck11")
+        << buck << ip7 << "Buck4" << "" << "" << "4" << "" << "BIST buck14: 1234.567 mV\r\n" << 3 << 1 << SemMedicao
+        << "";
     QTest::newRow("a missing line reads not measured with 0 % when there is a reference")
-        << buck << ip7 << "Buck2"
-        << ""
-        << ""
-        << "2"
-        << "1.800" << buck0 << 3 << 1 << SemMedicao << "0 %";
+        << buck << ip7 << "Buck2" << "" << "" << "2" << "1.800" << buck0 << 3 << 1 << SemMedicao << "0 %";
     QTest::newRow("a missing line reads not measured without deviation when RefV is empty")
-        << vcore << ip7 << "Buck2"
-        << ""
-        << ""
-        << "2"
-        << "" << buck0 << 3 << 1 << SemMedicao << "";
-    QTest::newRow("a code without a key reads not measured") << buck << ip7 << "Buck2"
-                                                             << ""
-                                                             << ""
-                                                             << "17"
-                                                             << "1.800" << buck0 << 3 << 1 << SemMedicao << "0 %";
+        << vcore << ip7 << "Buck2" << "" << "" << "2" << "" << buck0 << 3 << 1 << SemMedicao << "";
+    QTest::newRow("a code without a key reads not measured")
+        << buck << ip7 << "Buck2" << "" << "" << "17" << "1.800" << buck0 << 3 << 1 << SemMedicao << "0 %";
     QTest::newRow("a line without a unit reads not measured on a grid screen")
-        << buck << ip7 << "Buck0"
-        << ""
-        << ""
-        << "0"
-        << "1.200"
-        << "BIST buck0: 1234.567\r\nBIST buck1: 5.0 mV\r\n"
-        << 3 << 1 << SemMedicao << "0 %";
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: 1234.567\r\nBIST buck1: 5.0 mV\r\n" << 3
+        << 1 << SemMedicao << "0 %";
     QTest::newRow("a key at the very end reads not measured on a grid screen")
-        << vcore << ip7 << "Buck0"
-        << ""
-        << ""
-        << "0"
-        << ""
-        << "BIST buck0:" << 3 << 1 << SemMedicao << "";
-    QTest::newRow("two blanks after the key leave no value: not measured") << buck << ip7 << "Buck0"
-                                                                           << ""
-                                                                           << ""
-                                                                           << "0"
-                                                                           << ""
-                                                                           << "BIST buck0:  1234.567 mV\r\n"
-                                                                           << 3 << 1 << SemMedicao << "";
+        << vcore << ip7 << "Buck0" << "" << "" << "0" << "" << "BIST buck0:" << 3 << 1 << SemMedicao << "";
+    QTest::newRow("two blanks after the key leave no value: not measured")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "" << "BIST buck0:  1234.567 mV\r\n" << 3 << 1 << SemMedicao
+        << "";
 
     // Skip rules
-    QTest::newRow("IP 8 Plus on the PMU screen skips the current of Buck0") << pmu << "IP 8 Plus"
-                                                                            << "mA Buck0"
-                                                                            << ""
-                                                                            << ""
-                                                                            << "20"
-                                                                            << ""
-                                                                            << "ibuck0: 12.345 mA\r\n"
-                                                                            << 3 << 3 << "*"
-                                                                            << "";
-    QTest::newRow("IP X on the Buck and LDO screen skips the current of Buck0") << buck << "IP X"
-                                                                                << "mA Buck0"
-                                                                                << ""
-                                                                                << ""
-                                                                                << "20"
-                                                                                << ""
-                                                                                << "ibuck0: 12.345 mA\r\n"
-                                                                                << 3 << 1 << "*"
-                                                                                << "";
-    QTest::newRow("IP 7 reads the current of Buck0") << buck << "IP 7 Plus"
-                                                     << "mA Buck0"
-                                                     << ""
-                                                     << ""
-                                                     << "20"
-                                                     << ""
-                                                     << "ibuck0: 12.345 mA\r\n"
-                                                     << 3 << 1 << "12,3 mA"
-                                                     << "";
-    QTest::newRow("IP 8 on the VCore screen skips by the net name mA BUCK0") << vcore << "IP 8"
-                                                                             << "mA Buck0"
-                                                                             << "mA BUCK0"
-                                                                             << ""
-                                                                             << "20"
-                                                                             << ""
-                                                                             << "ibuck0: 12.345 mA\r\n"
-                                                                             << 3 << 1 << "*"
-                                                                             << "";
-    QTest::newRow("IP X on the VCore screen reads the current of Buck0 under another net name")
-        << vcore << "IP X"
-        << "mA Buck0"
-        << "PP_CPU"
-        << ""
-        << "20"
-        << ""
-        << "ibuck0: 12.345 mA\r\n"
-        << 3 << 1 << "12,3 mA"
+    QTest::newRow("IP 8 Plus on the PMU screen skips the current of Buck0")
+        << pmu << "IP 8 Plus" << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 3 << "*" << "";
+    QTest::newRow("IP X on the Buck and LDO screen skips the current of Buck0")
+        << buck << "IP X" << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 1 << "*" << "";
+    QTest::newRow("IP 7 reads the current of Buck0")
+        << buck << "IP 7 Plus" << "mA Buck0" << "" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 1 << "12,3 mA"
         << "";
-    QTest::newRow("Buck1 is skipped on the PMU screen with 0 % for its reference") << pmu << ip7 << "Buck1"
-                                                                                   << ""
-                                                                                   << ""
-                                                                                   << "1"
-                                                                                   << "0.800"
-                                                                                   << "BIST buck1: 800.0 mV\r\n"
-                                                                                   << 3 << 3 << "*"
-                                                                                   << "0 %";
-    QTest::newRow("Buck8 is skipped on the Buck and LDO screen") << buck << ip7 << "Buck8"
-                                                                 << ""
-                                                                 << ""
-                                                                 << "8"
-                                                                 << "0.800"
-                                                                 << "BIST buck8: 800.0 mV\r\n"
-                                                                 << 3 << 1 << "*"
-                                                                 << "0 %";
-    QTest::newRow("Buck1 is skipped on the VCore screen") << vcore << ip7 << "Buck1"
-                                                          << ""
-                                                          << "GPU"
-                                                          << "1"
-                                                          << "0.800"
-                                                          << "BIST buck1: 800.0 mV\r\n"
-                                                          << 3 << 1 << "*"
-                                                          << "0 %";
-    QTest::newRow("the current of Buck8 is skipped on the PMU screen") << pmu << ip7 << "mA Buck8"
-                                                                       << ""
-                                                                       << ""
-                                                                       << "28"
-                                                                       << ""
-                                                                       << "ibuck8: 5.55 mA\r\n"
-                                                                       << 3 << 3 << "*"
-                                                                       << "";
-    QTest::newRow("the current of Buck1 is read on the VCore screen") << vcore << ip7 << "mA Buck1"
-                                                                      << ""
-                                                                      << ""
-                                                                      << "21"
-                                                                      << ""
-                                                                      << "ibuck1: 5.55 mA\r\n"
-                                                                      << 3 << 1 << "5,5 mA"
-                                                                      << "";
-    QTest::newRow("the skip rules compare with exact case") << pmu << ip7 << "BUCK1"
-                                                            << ""
-                                                            << ""
-                                                            << "1"
-                                                            << ""
-                                                            << "BIST buck1: 800.0 mV\r\n"
-                                                            << 3 << 3 << "0.800 V"
-                                                            << "";
-    QTest::newRow("a camera rail is skipped on the Buck and LDO screen") << buck << ip7 << "Ldo7"
-                                                                         << ""
-                                                                         << "CAM"
-                                                                         << "47"
-                                                                         << "2.850"
-                                                                         << "BIST ldo7: 2850.0 mV\r\n"
-                                                                         << 3 << 1 << "*"
-                                                                         << "0 %";
-    QTest::newRow("a camera rail is read on the PMU screen") << pmu << ip7 << "Ldo7"
-                                                             << ""
-                                                             << "CAM"
-                                                             << "47"
-                                                             << "2.850"
-                                                             << "BIST ldo7: 2850.0 mV\r\n"
-                                                             << 3 << 3 << "2.850 V"
-                                                             << "0 %";
-    QTest::newRow("a camera rail is read on the VCore screen") << vcore << ip7 << "Ldo7"
-                                                               << ""
-                                                               << "CAM"
-                                                               << "47"
-                                                               << ""
-                                                               << "BIST ldo7: 2850.0 mV\r\n"
-                                                               << 3 << 1 << "2.850 V"
-                                                               << "";
-    QTest::newRow("the camera rule compares with exact case") << buck << ip7 << "Ldo7"
-                                                              << ""
-                                                              << "cam"
-                                                              << "47"
-                                                              << ""
-                                                              << "BIST ldo7: 2850.0 mV\r\n"
-                                                              << 3 << 1 << "2.850 V"
-                                                              << "";
+    QTest::newRow("IP 8 on the VCore screen skips by the net name mA BUCK0")
+        << vcore << "IP 8" << "mA Buck0" << "mA BUCK0" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 1 << "*"
+        << "";
+    QTest::newRow("IP X on the VCore screen reads the current of Buck0 under another net name")
+        << vcore << "IP X" << "mA Buck0" << "PP_CPU" << "" << "20" << "" << "ibuck0: 12.345 mA\r\n" << 3 << 1
+        << "12,3 mA" << "";
+    QTest::newRow("Buck1 is skipped on the PMU screen with 0 % for its reference")
+        << pmu << ip7 << "Buck1" << "" << "" << "1" << "0.800" << "BIST buck1: 800.0 mV\r\n" << 3 << 3 << "*" << "0 %";
+    QTest::newRow("Buck8 is skipped on the Buck and LDO screen")
+        << buck << ip7 << "Buck8" << "" << "" << "8" << "0.800" << "BIST buck8: 800.0 mV\r\n" << 3 << 1 << "*" << "0 %";
+    QTest::newRow("Buck1 is skipped on the VCore screen")
+        << vcore << ip7 << "Buck1" << "" << "GPU" << "1" << "0.800" << "BIST buck1: 800.0 mV\r\n" << 3 << 1 << "*"
+        << "0 %";
+    QTest::newRow("the current of Buck8 is skipped on the PMU screen")
+        << pmu << ip7 << "mA Buck8" << "" << "" << "28" << "" << "ibuck8: 5.55 mA\r\n" << 3 << 3 << "*" << "";
+    QTest::newRow("the current of Buck1 is read on the VCore screen")
+        << vcore << ip7 << "mA Buck1" << "" << "" << "21" << "" << "ibuck1: 5.55 mA\r\n" << 3 << 1 << "5,5 mA" << "";
+    QTest::newRow("the skip rules compare with exact case")
+        << pmu << ip7 << "BUCK1" << "" << "" << "1" << "" << "BIST buck1: 800.0 mV\r\n" << 3 << 3 << "0.800 V" << "";
+    QTest::newRow("a camera rail is skipped on the Buck and LDO screen")
+        << buck << ip7 << "Ldo7" << "" << "CAM" << "47" << "2.850" << "BIST ldo7: 2850.0 mV\r\n" << 3 << 1 << "*"
+        << "0 %";
+    QTest::newRow("a camera rail is read on the PMU screen")
+        << pmu << ip7 << "Ldo7" << "" << "CAM" << "47" << "2.850" << "BIST ldo7: 2850.0 mV\r\n" << 3 << 3 << "2.850 V"
+        << "0 %";
+    QTest::newRow("a camera rail is read on the VCore screen")
+        << vcore << ip7 << "Ldo7" << "" << "CAM" << "47" << "" << "BIST ldo7: 2850.0 mV\r\n" << 3 << 1 << "2.850 V"
+        << "";
+    QTest::newRow("the camera rule compares with exact case")
+        << buck << ip7 << "Ldo7" << "" << "cam" << "47" << "" << "BIST ldo7: 2850.0 mV\r\n" << 3 << 1 << "2.850 V"
+        << "";
 
     // Timed-out values
-    QTest::newRow("a timed-out value on the PMU screen reads ** without deviation") << pmu << ip7 << "Buck2"
-                                                                                    << ""
-                                                                                    << ""
-                                                                                    << "2"
-                                                                                    << ""
-                                                                                    << "BIST buck2: timeout mV\r\n"
-                                                                                    << 3 << 3 << "**"
-                                                                                    << "";
+    QTest::newRow("a timed-out value on the PMU screen reads ** without deviation")
+        << pmu << ip7 << "Buck2" << "" << "" << "2" << "" << "BIST buck2: timeout mV\r\n" << 3 << 3 << "**" << "";
     QTest::newRow("a timed-out value on the PMU screen with a reference reads ** instead of failing")
-        << pmu << ip7 << "Buck2"
-        << ""
-        << ""
-        << "2"
-        << "1.800"
-        << "BIST buck2: timeout mV\r\n"
-        << 3 << 3 << "**"
+        << pmu << ip7 << "Buck2" << "" << "" << "2" << "1.800" << "BIST buck2: timeout mV\r\n" << 3 << 3 << "**" << "";
+    QTest::newRow("a timed-out current on the PMU screen reads **")
+        << pmu << ip7 << "mA Buck2" << "" << "" << "22" << "" << "ibuck2: timeout mA\r\n" << 3 << 3 << "**" << "";
+    QTest::newRow("a timed-out value on the Buck and LDO screen reads not measured")
+        << buck << ip7 << "Buck2" << "" << "" << "2" << "1.800" << "BIST buck2: timeout mV\r\n" << 3 << 1 << SemMedicao
         << "";
-    QTest::newRow("a timed-out current on the PMU screen reads **") << pmu << ip7 << "mA Buck2"
-                                                                    << ""
-                                                                    << ""
-                                                                    << "22"
-                                                                    << ""
-                                                                    << "ibuck2: timeout mA\r\n"
-                                                                    << 3 << 3 << "**"
-                                                                    << "";
-    QTest::newRow("a timed-out value on the Buck and LDO screen reads not measured") << buck << ip7 << "Buck2"
-                                                                                     << ""
-                                                                                     << ""
-                                                                                     << "2"
-                                                                                     << "1.800"
-                                                                                     << "BIST buck2: timeout mV\r\n"
-                                                                                     << 3 << 1 << SemMedicao << "";
-    QTest::newRow("a timed-out value on the VCore screen with RefV 0 keeps 0 %") << vcore << ip7 << "Buck2"
-                                                                                 << ""
-                                                                                 << ""
-                                                                                 << "2"
-                                                                                 << "0"
-                                                                                 << "BIST buck2: timeout mV\r\n"
-                                                                                 << 3 << 1 << SemMedicao << "0 %";
-    QTest::newRow("an empty answer on the PMU screen reads not measured") << pmu << ip7 << "Buck2"
-                                                                          << ""
-                                                                          << ""
-                                                                          << "2"
-                                                                          << "1.800"
-                                                                          << "" << 3 << 3 << SemMedicao << "0 %";
+    QTest::newRow("a timed-out value on the VCore screen with RefV 0 keeps 0 %")
+        << vcore << ip7 << "Buck2" << "" << "" << "2" << "0" << "BIST buck2: timeout mV\r\n" << 3 << 1 << SemMedicao
+        << "0 %";
+    QTest::newRow("an empty answer on the PMU screen reads not measured")
+        << pmu << ip7 << "Buck2" << "" << "" << "2" << "1.800" << "" << 3 << 3 << SemMedicao << "0 %";
 }
+// clang-format on
 
 void TstRails::leLinha() {
     QFETCH(TelaRail, tela);
@@ -667,6 +357,7 @@ void TstRails::leLinha() {
     QCOMPARE(r.Porc, porc);
 }
 
+// clang-format off
 void TstRails::marcadorSemMedicaoSegueOIdioma_data() {
     QTest::addColumn<int>("idioma");
     QTest::addColumn<QString>("marcador");
@@ -674,6 +365,7 @@ void TstRails::marcadorSemMedicaoSegueOIdioma_data() {
     QTest::newRow("English") << 2 << "No Reading*";
     QTest::newRow("Spanish") << 3 << "Sin lectura*";
 }
+// clang-format on
 
 void TstRails::marcadorSemMedicaoSegueOIdioma() {
     QFETCH(int, idioma);
@@ -685,23 +377,20 @@ void TstRails::marcadorSemMedicaoSegueOIdioma() {
     QCOMPARE(MarcadorSemMedicao(), marcador);
 }
 
+// clang-format off
 void TstRails::pmuParaNoPassoQueNaoPodeSerFeito_data() {
     QTest::addColumn<QString>("refV");
     QTest::addColumn<QString>("resposta");
     QTest::addColumn<int>("numero");
 
-    QTest::newRow("a value that is no number against a reference is a type mismatch") << "1.200"
-                                                                                      << "BIST buck0: abc mV\r\n"
-                                                                                      << 13;
-    QTest::newRow("a zero reference that must divide is a division by zero") << "0.000"
-                                                                             << "BIST buck0: 500.0 mV\r\n"
-                                                                             << 11;
-    QTest::newRow("a line without a unit is a type mismatch") << ""
-                                                              << "BIST buck0: 1234.567\r\n"
-                                                              << 13;
-    QTest::newRow("a key at the very end is a type mismatch") << "1.200"
-                                                              << "BIST buck0:" << 13;
+    QTest::newRow("a value that is no number against a reference is a type mismatch")
+        << "1.200" << "BIST buck0: abc mV\r\n" << 13;
+    QTest::newRow("a zero reference that must divide is a division by zero")
+        << "0.000" << "BIST buck0: 500.0 mV\r\n" << 11;
+    QTest::newRow("a line without a unit is a type mismatch") << "" << "BIST buck0: 1234.567\r\n" << 13;
+    QTest::newRow("a key at the very end is a type mismatch") << "1.200" << "BIST buck0:" << 13;
 }
+// clang-format on
 
 void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
     QFETCH(QString, refV);
@@ -719,6 +408,7 @@ void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
     ParseRails(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1).le(linha, resposta);
 }
 
+// clang-format off
 void TstRails::respostaVaziaPorTela_data() {
     QTest::addColumn<TelaRail>("tela");
     QTest::addColumn<QString>("resposta");
@@ -732,6 +422,7 @@ void TstRails::respostaVaziaPorTela_data() {
     QTest::newRow("the VCore screen parses no blanks only") << TelaRail::VCore << " \r\n \r\n" << false;
     QTest::newRow("the VCore screen parses any text") << TelaRail::VCore << "\r\n:-)" << true;
 }
+// clang-format on
 
 void TstRails::respostaVaziaPorTela() {
     QFETCH(TelaRail, tela);
@@ -874,6 +565,7 @@ void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha() {
 
 // ---- Judgement ---------------------------------------------------------------------------------
 
+// clang-format off
 void TstRails::julgamento_data() {
     QTest::addColumn<QString>("porc");
     QTest::addColumn<double>("tolerancia");
@@ -895,6 +587,7 @@ void TstRails::julgamento_data() {
     QTest::newRow("a deviation of blanks and percent only has none") << " % " << 10.0 << sem;
     QTest::newRow("a deviation that is no number has none") << "abc %" << 10.0 << sem;
 }
+// clang-format on
 
 void TstRails::julgamento() {
     QFETCH(QString, porc);
@@ -903,28 +596,22 @@ void TstRails::julgamento() {
     QCOMPARE(int(JulgamentoRail::julga(porc, tolerancia)), juizo);
 }
 
+// clang-format off
 void TstRails::tolerancia_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("normalizado");
     QTest::addColumn<double>("usada");
 
-    QTest::newRow("a word becomes 10") << "abc"
-                                       << "10" << 10.0;
-    QTest::newRow("more than 100 becomes 10") << "150"
-                                              << "10" << 150.0;
-    QTest::newRow("a negative number becomes 10") << "-1"
-                                                  << "10" << -1.0;
-    QTest::newRow("an empty text becomes 10") << ""
-                                              << "10" << 10.0;
-    QTest::newRow("a decimal number becomes its whole part") << "12.7"
-                                                             << "12" << 12.7;
-    QTest::newRow("a decimal comma is read too") << "12,7"
-                                                 << "12" << 12.7;
-    QTest::newRow("0 stays") << "0"
-                             << "0" << 0.0;
-    QTest::newRow("100 stays") << "100"
-                               << "100" << 100.0;
+    QTest::newRow("a word becomes 10") << "abc" << "10" << 10.0;
+    QTest::newRow("more than 100 becomes 10") << "150" << "10" << 150.0;
+    QTest::newRow("a negative number becomes 10") << "-1" << "10" << -1.0;
+    QTest::newRow("an empty text becomes 10") << "" << "10" << 10.0;
+    QTest::newRow("a decimal number becomes its whole part") << "12.7" << "12" << 12.7;
+    QTest::newRow("a decimal comma is read too") << "12,7" << "12" << 12.7;
+    QTest::newRow("0 stays") << "0" << "0" << 0.0;
+    QTest::newRow("100 stays") << "100" << "100" << 100.0;
 }
+// clang-format on
 
 void TstRails::tolerancia() {
     QFETCH(QString, texto);
@@ -936,6 +623,7 @@ void TstRails::tolerancia() {
 
 // ---- Decimals ----------------------------------------------------------------------------------
 
+// clang-format off
 void TstRails::carregaDecimais_data() {
     QTest::addColumn<TelaRail>("tela");
     QTest::addColumn<QString>("volt");
@@ -943,19 +631,15 @@ void TstRails::carregaDecimais_data() {
     QTest::addColumn<int>("esperadoVolt");
     QTest::addColumn<int>("esperadoAmp");
 
-    QTest::newRow("the PMU screen restores Combo5 and Combo6") << TelaRail::PMU << "2"
-                                                               << "0" << 2 << 0;
-    QTest::newRow("the Buck and LDO screen restores Combo3 and Combo4") << TelaRail::BuckLdo << "1"
-                                                                        << "3" << 1 << 3;
-    QTest::newRow("the VCore screen restores Combo1 and Combo2") << TelaRail::VCore << "3"
-                                                                 << "2" << 3 << 2;
-    QTest::newRow("values outside the lists leave the numbers as they were") << TelaRail::BuckLdo << "0"
-                                                                             << "4" << 3 << 1;
-    QTest::newRow("empty values leave the numbers as they were") << TelaRail::PMU << ""
-                                                                 << "" << 3 << 3;
-    QTest::newRow("a value with a blank is not an item") << TelaRail::VCore << " 2"
-                                                         << "1 " << 3 << 1;
+    QTest::newRow("the PMU screen restores Combo5 and Combo6") << TelaRail::PMU << "2" << "0" << 2 << 0;
+    QTest::newRow("the Buck and LDO screen restores Combo3 and Combo4") << TelaRail::BuckLdo << "1" << "3" << 1 << 3;
+    QTest::newRow("the VCore screen restores Combo1 and Combo2") << TelaRail::VCore << "3" << "2" << 3 << 2;
+    QTest::newRow("values outside the lists leave the numbers as they were")
+        << TelaRail::BuckLdo << "0" << "4" << 3 << 1;
+    QTest::newRow("empty values leave the numbers as they were") << TelaRail::PMU << "" << "" << 3 << 3;
+    QTest::newRow("a value with a blank is not an item") << TelaRail::VCore << " 2" << "1 " << 3 << 1;
 }
+// clang-format on
 
 void TstRails::carregaDecimais() {
     QFETCH(TelaRail, tela);
@@ -975,6 +659,7 @@ void TstRails::carregaDecimais() {
     QCOMPARE(d.amp, esperadoAmp);
 }
 
+// clang-format off
 void TstRails::gravaDecimaisIgnoraTextoForaDaLista_data() {
     QTest::addColumn<bool>("corrente");
     QTest::addColumn<QString>("texto");
@@ -989,6 +674,7 @@ void TstRails::gravaDecimaisIgnoraTextoForaDaLista_data() {
     QTest::newRow("current 4 is not an item") << true << "4" << false;
     QTest::newRow("a typed word is not an item") << true << "x" << false;
 }
+// clang-format on
 
 void TstRails::gravaDecimaisIgnoraTextoForaDaLista() {
     QFETCH(bool, corrente);
@@ -1134,24 +820,20 @@ void TstRails::gravacaoForaDeUmATresEErro() {
 
 // ---- Note --------------------------------------------------------------------------------------
 
+// clang-format off
 void TstRails::nota_data() {
     QTest::addColumn<TelaRail>("tela");
     QTest::addColumn<QString>("modelo");
     QTest::addColumn<QString>("chave");
 
-    QTest::newRow("IP 7 on the Buck and LDO screen") << TelaRail::BuckLdo << "IP 7"
-                                                     << "VAR3";
-    QTest::newRow("IP 6s Plus on the VCore screen") << TelaRail::VCore << "IP 6s Plus"
-                                                    << "VAR3";
-    QTest::newRow("IP 8 Plus counts as IP 8") << TelaRail::VCore << "IP 8 Plus"
-                                              << "VAR4";
-    QTest::newRow("IP X") << TelaRail::BuckLdo << "IP X"
-                          << "VAR4";
-    QTest::newRow("IP 8 on the PMU screen") << TelaRail::PMU << "IP 8"
-                                            << "VAR4";
-    QTest::newRow("IP 7 Plus on the PMU screen") << TelaRail::PMU << "IP 7 Plus"
-                                                 << "VAR3";
+    QTest::newRow("IP 7 on the Buck and LDO screen") << TelaRail::BuckLdo << "IP 7" << "VAR3";
+    QTest::newRow("IP 6s Plus on the VCore screen") << TelaRail::VCore << "IP 6s Plus" << "VAR3";
+    QTest::newRow("IP 8 Plus counts as IP 8") << TelaRail::VCore << "IP 8 Plus" << "VAR4";
+    QTest::newRow("IP X") << TelaRail::BuckLdo << "IP X" << "VAR4";
+    QTest::newRow("IP 8 on the PMU screen") << TelaRail::PMU << "IP 8" << "VAR4";
+    QTest::newRow("IP 7 Plus on the PMU screen") << TelaRail::PMU << "IP 7 Plus" << "VAR3";
 }
+// clang-format on
 
 void TstRails::nota() {
     QFETCH(TelaRail, tela);
@@ -1166,6 +848,7 @@ void TstRails::nota() {
 
 // ---- Grid queries ------------------------------------------------------------------------------
 
+// clang-format off
 void TstRails::filtroDeICsDaGrade_data() {
     QTest::addColumn<QString>("filtro");
     QTest::addColumn<QStringList>("malhas");
@@ -1178,6 +861,7 @@ void TstRails::filtroDeICsDaGrade_data() {
         << "CPU/NAND" << QStringList{"PP_CPU", "PP_GPU", "PP_GPU_SRAM", "PP_NAND"};
     QTest::newRow("a percent sign is no wildcard") << "%" << QStringList{};
 }
+// clang-format on
 
 void TstRails::filtroDeICsDaGrade() {
     QFETCH(QString, filtro);

@@ -64,61 +64,27 @@ private slots:
     void servidorVazioUsaOPadrao();
 };
 
+// clang-format off
 void TstRelatorio::status_data() {
     QTest::addColumn<QString>("leitura");
     QTest::addColumn<QString>("refV");
     QTest::addColumn<QString>("porc");
     QTest::addColumn<QString>("status");
 
-    QTest::newRow("9.9 % passes") << "1.318 V"
-                                  << "1.200"
-                                  << "9.9 %"
-                                  << "1";
-    QTest::newRow("10.0 % fails") << "1.320 V"
-                                  << "1.200"
-                                  << "10.0 %"
-                                  << "0";
-    QTest::newRow("-10.0 % fails") << "1.080 V"
-                                   << "1.200"
-                                   << "-10.0 %"
-                                   << "0";
-    QTest::newRow("-9.9 % passes") << "1.082 V"
-                                   << "1.200"
-                                   << "-9.9 %"
-                                   << "1";
-    QTest::newRow("-10.9 % fails") << "1.070 V"
-                                   << "1.200"
-                                   << "-10.9 %"
-                                   << "0";
-    QTest::newRow("0 % passes") << "1.200 V"
-                                << "1.200"
-                                << "0 %"
-                                << "1";
-    QTest::newRow("a skipped rail passes whatever its deviation") << "*"
-                                                                  << "1.200"
-                                                                  << "50 %"
-                                                                  << "1";
-    QTest::newRow("a rail without reading fails") << "Sem Medição*"
-                                                  << "1.200"
-                                                  << "0 %"
-                                                  << "0";
-    QTest::newRow("a rail without reading fails even without a reference") << "Sem Medição*"
-                                                                           << ""
-                                                                           << ""
-                                                                           << "0";
-    QTest::newRow("a current passes") << "12,3 mA"
-                                      << "10,0"
-                                      << "23.0 %"
-                                      << "1";
-    QTest::newRow("a voltage without a reference value passes") << "1.500 V"
-                                                                << ""
-                                                                << "25 %"
-                                                                << "1";
-    QTest::newRow("a voltage with a reference but no deviation has none") << "abc V"
-                                                                          << "1.200"
-                                                                          << ""
-                                                                          << "3";
+    QTest::newRow("9.9 % passes") << "1.318 V" << "1.200" << "9.9 %" << "1";
+    QTest::newRow("10.0 % fails") << "1.320 V" << "1.200" << "10.0 %" << "0";
+    QTest::newRow("-10.0 % fails") << "1.080 V" << "1.200" << "-10.0 %" << "0";
+    QTest::newRow("-9.9 % passes") << "1.082 V" << "1.200" << "-9.9 %" << "1";
+    QTest::newRow("-10.9 % fails") << "1.070 V" << "1.200" << "-10.9 %" << "0";
+    QTest::newRow("0 % passes") << "1.200 V" << "1.200" << "0 %" << "1";
+    QTest::newRow("a skipped rail passes whatever its deviation") << "*" << "1.200" << "50 %" << "1";
+    QTest::newRow("a rail without reading fails") << "Sem Medição*" << "1.200" << "0 %" << "0";
+    QTest::newRow("a rail without reading fails even without a reference") << "Sem Medição*" << "" << "" << "0";
+    QTest::newRow("a current passes") << "12,3 mA" << "10,0" << "23.0 %" << "1";
+    QTest::newRow("a voltage without a reference value passes") << "1.500 V" << "" << "25 %" << "1";
+    QTest::newRow("a voltage with a reference but no deviation has none") << "abc V" << "1.200" << "" << "3";
 }
+// clang-format on
 
 void TstRelatorio::status() {
     QFETCH(QString, leitura);
@@ -162,6 +128,7 @@ void TstRelatorio::buckLdoSemNomesDeMalha() {
     QCOMPARE(pares, esperado);
 }
 
+// clang-format off
 void TstRelatorio::valoresComSinaisDeConsultaChegamIntactos_data() {
     QTest::addColumn<QString>("texto");
     QTest::newRow("a name with every sign of a query") << "A&B=C#1 50%";
@@ -169,6 +136,7 @@ void TstRelatorio::valoresComSinaisDeConsultaChegamIntactos_data() {
     QTest::newRow("a question mark and a slash") << "a?b/c";
     QTest::newRow("accented letters") << "Assistência Técnica São João";
 }
+// clang-format on
 
 void TstRelatorio::valoresComSinaisDeConsultaChegamIntactos() {
     QFETCH(QString, texto);
