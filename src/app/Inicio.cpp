@@ -5,6 +5,7 @@
 #include "app/Inicial.h"
 #include "app/Logotipo.h"
 #include "app/Partida.h"
+#include "app/Telas.h"
 
 #include <QApplication>
 #include <QSplashScreen>
@@ -35,6 +36,7 @@ int Inicio::executa(int argc, char** argv)
     int codigo = 0;
     {
         Inicial inicial;
+        InstalaTelas(inicial);
         inicial.carrega();
         xScreen->finish(&inicial);
         delete xScreen;

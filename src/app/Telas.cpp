@@ -1,0 +1,12 @@
+#include "app/Telas.h"
+
+#include "app/Inicial.h"
+
+namespace tarsel {
+
+void InstalaTelas(Inicial& principal)
+{
+    (void)principal;
+}
+
+} // namespace tarsel
