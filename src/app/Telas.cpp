@@ -1,12 +1,13 @@
 #include "app/Telas.h"
 
 #include "app/Inicial.h"
+#include "rails/PMU.h"
 
 namespace tarsel {
 
 void InstalaTelas(Inicial& principal)
 {
-    (void)principal;
+    PMU::registra(principal);
 }
 
 } // namespace tarsel

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "app/Tela.h"
+#include "rails/DecimaisRail.h"
+
+#include <QFrame>
+#include <QTimer>
+#include <QVector>
+
+class QComboBox;
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace tarsel {
+
+class Inicial;
+
+// The PMU screen: the BUCK or LDO rails of the phone as judged lines, against a tolerance the user picks.
+class PMU : public Tela {
+    Q_OBJECT
+public:
+    static constexpr int Codigo = 18;
+    static constexpr int Slots = 20;
+
+    explicit PMU(Inicial& principal);
+    ~PMU() override;
+
+    static void registra(Inicial& principal);
+
+    // Starts a reading of the current rail type.
+    void Pesquisa();
+    // The answer has come: parse it into the rail rows and show them.
+    void GeraGrid();
+    void MostraLinhas();
+    void LimpaLinhas();
+
+    // One line of the table.
+    struct Linha {
+        QLabel* SAIDA;
+        QLabel* LEITURA_V;
+        QLabel* LEITURA_A;
+        QLabel* PORC;
+        QLabel* REF;
+        QLabel* MALHA_NOME;
+        QLabel* OK;
+        QLabel* NO;
+        QFrame* LINHA;
+    };
+    const Linha& linha(int i) const { return m_linhas.at(i); }
+    int linhasVisiveis() const;
+    int tipo() const { return m_tipo; }
+    bool lendo() const { return m_timerBarra.isActive(); }
+
+    QPushButton* Botao1() const { return m_botao1; }
+    QPushButton* Botao2() const { return m_botao2; }
+    QComboBox* PorcTolerancia() const { return m_tolerancia; }
+    QComboBox* ComboDecimais() const { return m_decV; }
+    QComboBox* ComboDecimaisAmp() const { return m_decA; }
+    QLabel* lbVar() const { return m_lbVar; }
+    QWidget* FrameControle() const { return m_frameControle; }
+    QWidget* FrameVCore() const { return m_frameVCore; }
+    const DecimaisRail& decimais() const { return m_decimais; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void montaTela();
+    Linha& garanteLinha(int i);
+    void escolheTipo(int tipo);
+    void aplicaTextos();
+    void posiciona();
+    void passoBarra();
+    void terminaLeitura();
+    void normalizaTolerancia();
+    QString modelo() const;
+
+    Inicial& m_principal;
+    int m_tipo = 0;
+    DecimaisRail m_decimais;
+    QVector<Linha> m_linhas;
+    QWidget* m_frameControle = nullptr;
+    QPushButton* m_botao1 = nullptr;
+    QPushButton* m_botao2 = nullptr;
+    QComboBox* m_tolerancia = nullptr;
+    QComboBox* m_decV = nullptr;
+    QComboBox* m_decA = nullptr;
+    QLabel* m_lbInfoDecimais = nullptr;
+    QLabel* m_lbTolerancia = nullptr;
+    QLabel* m_cabLeitura = nullptr;
+    QWidget* m_grade = nullptr;
+    QVBoxLayout* m_gradeLayout = nullptr;
+    QScrollArea* m_rolagem = nullptr;
+    QLabel* m_lbVar = nullptr;
+    QFrame* m_frameVCore = nullptr;
+    QLabel* m_lbGrade = nullptr;
+    QFrame* m_barra = nullptr;
+    QTimer m_timerBarra;
+    int m_passo = 1;
+    bool m_posicionada = false;
+};
+
+} // namespace tarsel
