@@ -1,0 +1,46 @@
+#include "FalhasSimuladas.h"
+
+namespace tarsel {
+
+namespace {
+
+struct Falha {
+    const char* nome;
+    bool FalhasSimuladas::*campo;
+};
+
+const Falha tabelaFalhas[] = {
+    {"silencioso", &FalhasSimuladas::silencioso},
+    {"recusa-modelo", &FalhasSimuladas::recusaModelo},
+    {"recusa-modelo-uma-vez", &FalhasSimuladas::recusaModeloUmaVez},
+    {"driver-ausente", &FalhasSimuladas::driverAusente},
+    {"nao-encontrado", &FalhasSimuladas::naoEncontrado},
+    {"sem-fim", &FalhasSimuladas::semFim},
+    {"pausa", &FalhasSimuladas::pausa},
+    {"lixo", &FalhasSimuladas::lixo},
+    {"desliga", &FalhasSimuladas::desliga},
+    {"curto-rail", &FalhasSimuladas::curtoRail},
+    {"alto-rail", &FalhasSimuladas::altoRail},
+    {"sem-linha", &FalhasSimuladas::semLinha},
+};
+
+} // namespace
+
+bool FalhasSimuladas::liga(const QString& nome) {
+    for (const auto& falha : tabelaFalhas) {
+        if (nome == QLatin1String(falha.nome)) {
+            this->*falha.campo = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList FalhasSimuladas::nomes() {
+    QStringList lista;
+    for (const auto& falha : tabelaFalhas)
+        lista << QLatin1String(falha.nome);
+    return lista;
+}
+
+} // namespace tarsel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tarsel {
+
+// The faults the simulated BOX can be started with (several at once); names as given on the command line.
+class FalhasSimuladas {
+public:
+    bool silencioso = false;         // phone not in diagnostics mode: nothing comes back, not even the echo
+    bool recusaModelo = false;       // the model query is refused every time
+    bool recusaModeloUmaVez = false; // the first model query is refused, the next ones answered
+    bool driverAusente = false;      // the model query reports the missing configuration driver
+    bool naoEncontrado = false;      // the model query reports the key as not found
+    bool semFim = false;             // after the first model query no answer ever ends
+    bool pausa = false;              // long answers stop for a while in the middle
+    bool lixo = false;               // garbage bytes mixed into answers, no usable model number
+    bool desliga = false;            // hang-up halfway through the answer after the model query
+    bool curtoRail = false;          // the profile's fault rail reads 0 mV
+    bool altoRail = false;           // the profile's fault rail reads 15 % high
+    bool semLinha = false;           // the profile's fault rail line is missing
+
+    // Turns on the fault of that name; false for a name it does not know.
+    bool liga(const QString& nome);
+
+    static QStringList nomes();
+};
+
+} // namespace tarsel

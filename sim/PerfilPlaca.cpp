@@ -1,0 +1,97 @@
+#include "PerfilPlaca.h"
+
+#include <QFile>
+
+namespace tarsel {
+
+namespace {
+
+// A note for whoever builds reference tables from the profile; never sent.
+const QByteArray MarcaNota = " ##";
+
+} // namespace
+
+bool PerfilPlaca::carrega(const QString& caminho, QString* erro) {
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::ReadOnly)) {
+        *erro = QStringLiteral("%1: %2").arg(caminho, arquivo.errorString());
+        return false;
+    }
+    const QList<QByteArray> linhas = arquivo.readAll().split('\n');
+    auto falha = [&](int numero, const QString& motivo) {
+        *erro = QStringLiteral("%1:%2: %3").arg(caminho).arg(numero).arg(motivo);
+        return false;
+    };
+
+    QString secaoAtual;
+    bool dentroDeSecao = false;
+    for (int i = 0; i < linhas.size(); ++i) {
+        QByteArray linha = linhas.at(i);
+        if (linha.endsWith('\r'))
+            linha.chop(1);
+        const int numero = i + 1;
+
+        if (linha.startsWith("== ")) {
+            secaoAtual = normalizaComando(QString::fromUtf8(linha.mid(3)));
+            if (secaoAtual.isEmpty())
+                return falha(numero, QStringLiteral("section without a command"));
+            if (m_secoes.contains(secaoAtual))
+                return falha(numero, QStringLiteral("second section for \"%1\"").arg(secaoAtual));
+            m_secoes.insert(secaoAtual, {});
+            dentroDeSecao = true;
+            continue;
+        }
+        if (linha.trimmed().isEmpty() || linha.startsWith('#'))
+            continue;
+
+        if (!dentroDeSecao) {
+            const int doisPontos = linha.indexOf(':');
+            if (doisPontos < 0)
+                return falha(numero, QStringLiteral("expected \"name: value\" before the first section"));
+            const QByteArray nome = linha.left(doisPontos).trimmed();
+            const QString valor = QString::fromUtf8(linha.mid(doisPontos + 1)).trimmed();
+            if (nome == "familia")
+                m_familia = valor;
+            else if (nome == "modelos")
+                m_modelos = valor.split(u' ', Qt::SkipEmptyParts);
+            else if (nome == "rail-falha")
+                m_chaveFalhaRail = valor.toUtf8();
+            else
+                return falha(numero, QStringLiteral("unknown setting \"%1\"").arg(QString::fromUtf8(nome)));
+            continue;
+        }
+
+        const int nota = linha.indexOf(MarcaNota);
+        if (nota >= 0) {
+            linha.truncate(nota);
+            while (linha.endsWith(' '))
+                linha.chop(1);
+        }
+        // A leading backslash lets a line start with "#" or "== " (or be empty: a lone backslash).
+        if (linha.startsWith('\\'))
+            linha.remove(0, 1);
+        m_secoes[secaoAtual].append(linha);
+    }
+    return true;
+}
+
+bool PerfilPlaca::temSecao(const QString& comando) const {
+    return m_secoes.contains(normalizaComando(comando));
+}
+
+QList<QByteArray> PerfilPlaca::secao(const QString& comando) const {
+    return m_secoes.value(normalizaComando(comando));
+}
+
+void PerfilPlaca::completaCom(const PerfilPlaca& outro) {
+    for (auto it = outro.m_secoes.cbegin(); it != outro.m_secoes.cend(); ++it) {
+        if (!m_secoes.contains(it.key()))
+            m_secoes.insert(it.key(), it.value());
+    }
+}
+
+QString PerfilPlaca::normalizaComando(const QString& comando) {
+    return comando.simplified().toLower();
+}
+
+} // namespace tarsel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarsel {
+
+// What one board answers, read from a profile text file: the family, the model numbers that belong to
+// it, the rail used by the rail faults, and the answer lines of each command (without line ends).
+class PerfilPlaca {
+public:
+    // Reads a profile file; on failure returns false and says why (file and line) in *erro.
+    bool carrega(const QString& caminho, QString* erro);
+
+    QString familia() const { return m_familia; }
+    QStringList modelos() const { return m_modelos; }
+    // Line key of the rail that the rail faults act on ("BIST buck2:"); empty when the profile names none.
+    QByteArray chaveFalhaRail() const { return m_chaveFalhaRail; }
+
+    bool temSecao(const QString& comando) const;
+    // Answer lines of a command (compared as normalizaComando does); empty when it has no section.
+    QList<QByteArray> secao(const QString& comando) const;
+    // Adds the sections of another profile that this one does not have (the shared answers).
+    void completaCom(const PerfilPlaca& outro);
+
+    // The form under which commands are compared: blanks at the ends dropped, inner runs of blanks made
+    // one, letters in lower case.
+    static QString normalizaComando(const QString& comando);
+
+private:
+    QString m_familia;
+    QStringList m_modelos;
+    QByteArray m_chaveFalhaRail;
+    QHash<QString, QList<QByteArray>> m_secoes;
+};
+
+} // namespace tarsel

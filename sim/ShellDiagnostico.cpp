@@ -1,0 +1,193 @@
+#include "ShellDiagnostico.h"
+
+#include <QHash>
+
+namespace tarsel {
+
+namespace {
+
+const QString SecaoRecusa = QStringLiteral(".recusa");
+const QString SecaoRecusaModelo = QStringLiteral(".recusa-modelo");
+const QString SecaoDriverAusente = QStringLiteral(".driver-ausente");
+const QString SecaoNaoEncontrado = QStringLiteral(".nao-encontrado");
+const QString ComandoLeituraPmu = QStringLiteral("pmuadc --read all");
+const QString ComandoBuck = QStringLiteral("buck");
+const QString ComandoReset = QStringLiteral("reset");
+const QString ComandoShutdown = QStringLiteral("shutdown");
+
+// Answers of more lines than this get the mid-answer pause of the "pausa" fault.
+constexpr int LinhasSemPausa = 4;
+
+// Rewrites the value token that follows a line key ("BIST buck2: 850.12 mV"), keeping its decimals.
+QByteArray trocaValor(const QByteArray& linha, int inicioValor, double (*novo)(double)) {
+    int fimValor = linha.indexOf(' ', inicioValor);
+    if (fimValor < 0)
+        fimValor = linha.size();
+    const QByteArray valor = linha.mid(inicioValor, fimValor - inicioValor);
+    bool ok = false;
+    const double v = valor.toDouble(&ok);
+    if (!ok)
+        return linha; // a rail the shell cannot measure stays as it is
+    const int ponto = valor.indexOf('.');
+    const int decimais = ponto < 0 ? 0 : int(valor.size()) - ponto - 1;
+    return linha.left(inicioValor) + QByteArray::number(novo(v), 'f', decimais) + linha.mid(fimValor);
+}
+
+} // namespace
+
+const QString ShellDiagnostico::ConsultaModelo = QStringLiteral("syscfg print RMd#");
+
+ShellDiagnostico::ShellDiagnostico(const PerfilPlaca& perfil, const Configuracao& configuracao)
+    : m_perfil(perfil)
+    , m_configuracao(configuracao)
+    , m_sorteio(0x7a25e1u ^ quint32(qHash(configuracao.modelo))) {
+    // Same board, same session: runs are repeatable.
+    m_sessao = m_sorteio.generate();
+    m_contador = m_sorteio.bounded(0x10000u);
+}
+
+QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
+    const FalhasSimuladas& falhas = m_configuracao.falhas;
+    if (m_desligado || falhas.silencioso)
+        return {};
+    const QString comando = PerfilPlaca::normalizaComando(QString::fromLatin1(linha));
+    if (comando.isEmpty())
+        return {};
+    const QByteArray primeiraPalavra = linha.simplified().split(' ').value(0);
+
+    // Both faults act on the answers that follow a model query, not on the query that arms them.
+    const bool cortaAgora = falhas.desliga && m_modeloJaRespondido;
+    const bool semFimAgora = falhas.semFim && m_consultasModelo > 0;
+
+    enum class Fim { Prompt, PromptAposReinicio, Nenhum } fim = Fim::Prompt;
+    QList<QByteArray> corpo;
+    const bool consultaModelo = comando == PerfilPlaca::normalizaComando(ConsultaModelo);
+    if (consultaModelo) {
+        corpo = linhasDaConsultaModelo();
+    } else if (comando == ComandoReset) {
+        corpo = m_perfil.secao(ComandoReset);
+        fim = Fim::PromptAposReinicio;
+    } else if (comando == ComandoShutdown) {
+        corpo = m_perfil.secao(ComandoShutdown);
+        fim = Fim::Nenhum;
+        m_desligado = true;
+    } else if (!comando.startsWith(u'.') && m_perfil.temSecao(comando)) {
+        corpo = linhasComFalhaRail(comando);
+    } else {
+        corpo = m_perfil.secao(SecaoRecusa);
+    }
+    for (QByteArray& l : corpo) {
+        l.replace("{modelo}", m_configuracao.modelo.toLatin1());
+        l.replace("{comando}", primeiraPalavra);
+    }
+    if (falhas.lixo && !consultaModelo) {
+        for (int i = 0; i < corpo.size(); ++i) {
+            if (i == 0 || m_sorteio.bounded(3) == 0)
+                corpo[i].prepend(lixo(2, 8));
+        }
+    }
+
+    QList<Trecho> trechos;
+    trechos << Trecho::bytes(linha + "\r\n");
+    if (m_configuracao.pensaMs > 0)
+        trechos << Trecho::pausa(m_configuracao.pensaMs);
+
+    if (cortaAgora) {
+        const QByteArray tudo = junta(corpo) + proximoPrompt();
+        trechos << Trecho::bytes(tudo.left(tudo.size() / 2)) << Trecho::desliga();
+        return trechos;
+    }
+    if (semFimAgora) {
+        const QByteArray ciclo = junta(corpo);
+        trechos << Trecho::semFim(ciclo.isEmpty() ? QByteArray("\n") : ciclo);
+        return trechos;
+    }
+
+    if (falhas.pausa && corpo.size() > LinhasSemPausa) {
+        const int metade = int(corpo.size()) / 2;
+        trechos << Trecho::bytes(junta(corpo.mid(0, metade))) << Trecho::pausa(m_configuracao.pausaMs)
+                << Trecho::bytes(junta(corpo.mid(metade)));
+    } else {
+        trechos << Trecho::bytes(junta(corpo));
+    }
+    if (fim == Fim::PromptAposReinicio)
+        trechos << Trecho::pausa(m_configuracao.reinicioMs);
+    if (fim != Fim::Nenhum)
+        trechos << Trecho::bytes(proximoPrompt());
+    return trechos;
+}
+
+QByteArray ShellDiagnostico::proximoPrompt() {
+    m_contador += 0x100u + m_sorteio.bounded(0x4000u);
+    return QByteArray("[") + QByteArray::number(m_sessao, 16).toUpper().rightJustified(8, '0') + ':' +
+           QByteArray::number(m_contador, 16).toUpper().rightJustified(8, '0') + "] :-) ";
+}
+
+QList<QByteArray> ShellDiagnostico::linhasDaConsultaModelo() {
+    const FalhasSimuladas& falhas = m_configuracao.falhas;
+    ++m_consultasModelo;
+    if (falhas.driverAusente)
+        return m_perfil.secao(SecaoDriverAusente);
+    if (falhas.naoEncontrado)
+        return m_perfil.secao(SecaoNaoEncontrado);
+    if (falhas.recusaModelo || (falhas.recusaModeloUmaVez && m_consultasModelo == 1))
+        return m_perfil.secao(SecaoRecusaModelo);
+    if (falhas.lixo)
+        return {lixo(6, 14)};
+    m_modeloJaRespondido = true;
+    const QList<QByteArray> linhas = m_perfil.secao(ConsultaModelo);
+    return linhas.isEmpty() ? QList<QByteArray>{"{modelo}"} : linhas;
+}
+
+QList<QByteArray> ShellDiagnostico::linhasComFalhaRail(const QString& comando) const {
+    QList<QByteArray> linhas = m_perfil.secao(comando);
+    const FalhasSimuladas& falhas = m_configuracao.falhas;
+    QByteArray chave = m_perfil.chaveFalhaRail();
+    if (chave.isEmpty() || !(falhas.curtoRail || falhas.altoRail || falhas.semLinha))
+        return linhas;
+    if (comando == ComandoBuck) {
+        // The "buck" list names the same converters without the prefix ("buck2: 850.120 mV").
+        if (!chave.startsWith("BIST buck"))
+            return linhas;
+        chave.remove(0, 5);
+    } else if (comando != ComandoLeituraPmu) {
+        return linhas;
+    }
+    const QByteArray inicio = chave + ' ';
+    for (int i = int(linhas.size()) - 1; i >= 0; --i) {
+        if (!linhas.at(i).startsWith(inicio))
+            continue;
+        if (falhas.semLinha)
+            linhas.removeAt(i);
+        else if (falhas.curtoRail)
+            linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double) { return 0.0; });
+        else
+            linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double v) { return v * 1.15; });
+    }
+    return linhas;
+}
+
+QByteArray ShellDiagnostico::lixo(int minimo, int maximo) {
+    // Always one byte that can never start a UTF-8 character and one NUL; the rest from control codes and
+    // the high half. No printable ASCII: no "[", "#" or "A" can turn up where the program looks for them.
+    static const char controles[] = {0x00, 0x01, 0x02, 0x07, 0x08, 0x7f};
+    QByteArray bytes("\xff", 1);
+    bytes.append('\0');
+    const int n = minimo + int(m_sorteio.bounded(quint32(maximo - minimo + 1)));
+    while (bytes.size() < n) {
+        if (m_sorteio.bounded(4) == 0)
+            bytes.append(controles[m_sorteio.bounded(quint32(sizeof controles))]);
+        else
+            bytes.append(char(0x80 + m_sorteio.bounded(0x80u)));
+    }
+    return bytes;
+}
+
+QByteArray ShellDiagnostico::junta(const QList<QByteArray>& linhas) {
+    QByteArray texto;
+    for (const QByteArray& l : linhas)
+        texto += l + '\n';
+    return texto;
+}
+
+} // namespace tarsel
