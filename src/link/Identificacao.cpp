@@ -96,15 +96,17 @@ void Identificacao::AtualizaModelo() {
     if (m_enlace.Status() != QLatin1String("1"))
         return;
     m_painel.defineModelo(QStringLiteral("..."));
-    pedeModelo();
+    // A query that never went out has no answer to wait for (the send has reported why).
+    if (!pedeModelo())
+        return;
     m_ticks = 0;
     m_timer.start();
     m_tentativas = 0;
 }
 
-void Identificacao::pedeModelo() {
+bool Identificacao::pedeModelo() {
     m_enlace.defineComando(ConsultaModelo);
-    m_enlace.EnviaComando();
+    return m_enlace.EnviaComando();
 }
 
 void Identificacao::avisaModeloDesconhecido() {

@@ -36,7 +36,7 @@ public:
 
 private:
     void verificaVersao();
-    void pedeModelo();
+    bool pedeModelo();
     void avisaModeloDesconhecido();
 
     Enlace& m_enlace;
