@@ -3,9 +3,13 @@
 #include "app/Globais.h"
 #include "store/Banco.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace tarsel::teste {
 
@@ -32,6 +36,59 @@ void executaSql(const QString& caminhoBanco, const QString& sql)
 {
     Banco b(caminhoBanco);
     b.executaScript(sql);
+}
+
+Simulador::Simulador(const QString& pastaPrograma, int porta, const QString& modelo, const QStringList& falhas,
+                     const QStringList& extras)
+    : m_porta(porta)
+    , m_link(QDir(pastaPrograma).absoluteFilePath(QStringLiteral("ports/COM%1").arg(porta))) {
+    QStringList argumentos{QStringLiteral("--pasta"),  pastaPrograma, QStringLiteral("--porta"), QString::number(porta),
+                           QStringLiteral("--modelo"), modelo};
+    for (const QString& falha : falhas)
+        argumentos << QStringLiteral("--falha") << falha;
+    argumentos << extras;
+    // Its log goes straight to the test's output: nothing has to drain it.
+    m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A test that crashes must not leave its simulator running (and its link in place).
+    m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_processo.start(QStringLiteral(TARSEL_SIM), argumentos);
+    if (!m_processo.waitForStarted(10000)) {
+        m_erro = m_processo.errorString();
+        return;
+    }
+    const QDeadlineTimer prazo(10000);
+    QByteArray saida;
+    while (!saida.contains('\n')) {
+        if (m_processo.state() != QProcess::Running && m_processo.bytesAvailable() == 0) {
+            m_erro = QStringLiteral("tarsel-sim ended before READY (exit code %1)").arg(m_processo.exitCode());
+            return;
+        }
+        if (prazo.hasExpired()) {
+            m_erro = QStringLiteral("no READY line from tarsel-sim");
+            return;
+        }
+        m_processo.waitForReadyRead(int(qMax<qint64>(1, prazo.remainingTime())));
+        saida += m_processo.readAllStandardOutput();
+    }
+    const QString linha = QString::fromLocal8Bit(saida.left(saida.indexOf('\n')));
+    const QStringList partes = linha.split(u' ');
+    if (partes.size() != 3 || partes.at(0) != QLatin1String("READY") ||
+        partes.at(1) != QStringLiteral("COM%1").arg(porta)) {
+        m_erro = QStringLiteral("unexpected first line from tarsel-sim: %1").arg(linha);
+        return;
+    }
+    m_pty = partes.at(2);
+    m_pronto = true;
+}
+
+Simulador::~Simulador() {
+    if (m_processo.state() == QProcess::NotRunning)
+        return;
+    m_processo.terminate(); // SIGTERM: it removes its link
+    if (!m_processo.waitForFinished(5000)) {
+        m_processo.kill();
+        m_processo.waitForFinished(5000);
+    }
 }
 
 } // namespace tarsel::teste
