@@ -868,6 +868,7 @@ void TstRails::filtroDeICsDaGrade() {
     QFETCH(QStringList, malhas);
 
     teste::PastaPrograma pasta;
+    teste::executaSql(pasta.banco(), QStringLiteral("delete from Master")); // only the rows below
     const QString m = QStringLiteral("IP 7");
     insere({m, 0, QStringLiteral("Buck2"), QStringLiteral("2"), {}, QStringLiteral("PP_NAND"), QStringLiteral("NAND")});
     insere({m,
@@ -904,6 +905,7 @@ void TstRails::filtroDeICsDaGrade() {
 
 void TstRails::ordemPorDesvioETextoDecrescente() {
     teste::PastaPrograma pasta;
+    teste::executaSql(pasta.banco(), QStringLiteral("delete from Master")); // only the rows below
     const QString m = QStringLiteral("IP 7");
     const qint64 dez =
         insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), {}, {}, {}, {}, QStringLiteral("10.2 %")});
@@ -916,6 +918,7 @@ void TstRails::ordemPorDesvioETextoDecrescente() {
 
 void TstRails::linhasDoPMUSeparamTensoesDeCorrentes() {
     teste::PastaPrograma pasta;
+    teste::executaSql(pasta.banco(), QStringLiteral("delete from Master")); // only the rows below
     const QString m = QStringLiteral("IP 7");
     const qint64 buck0 = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
     const qint64 corrente0 = insere({m, 2, QStringLiteral("mA Buck0"), QStringLiteral("20"), {}});

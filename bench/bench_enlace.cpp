@@ -1,0 +1,224 @@
+// How the command transaction keeps up with the line: for a 3 KB answer and for an answer that
+// streams for the whole poll limit (live copy on, into a text view), the wire time at 115200 baud,
+// the time from the answer's last byte to its delivery, and the CPU time of the program's thread
+// while receiving. Prints figures; asserts nothing.
+
+#include "app/Globais.h"
+#include "link/Enlace.h"
+#include "link/MapaPortas.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace tarsel;
+
+namespace {
+
+double cpuDaThreadMs()
+{
+    rusage u{};
+    getrusage(RUSAGE_THREAD, &u);
+    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+}
+
+// The device end of a pseudo-terminal that sends at the line speed from its own thread.
+class Linha {
+public:
+    explicit Linha(const QString& pasta)
+    {
+        m_fd = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(m_fd);
+        ::unlockpt(m_fd);
+        termios t{};
+        ::tcgetattr(m_fd, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(m_fd, TCSANOW, &t);
+        QFile::link(QString::fromLocal8Bit(::ptsname(m_fd)), MapaPortas::CaminhoPorta(3, pasta));
+    }
+    ~Linha()
+    {
+        para();
+        ::close(m_fd);
+    }
+
+    // Sends `dados` paced at 11.52 bytes per ms (115200 baud, 10 bits a byte); with `repete`, again and
+    // again until para(). Notes when the last byte left.
+    void envia(QByteArray dados, bool repete)
+    {
+        para();
+        m_parar = false;
+        m_fio = std::thread([this, dados, repete] {
+            QElapsedTimer relogio;
+            relogio.start();
+            qint64 enviados = 0;
+            int pos = 0;
+            while (!m_parar) {
+                const qint64 devidos = relogio.nsecsElapsed() * 11520 / 1000000000LL;
+                while (enviados < devidos && !m_parar) {
+                    if (pos == dados.size()) {
+                        if (!repete) {
+                            m_ultimoByte = QDateTime::currentMSecsSinceEpoch();
+                            return;
+                        }
+                        pos = 0;
+                    }
+                    const int n = int(qMin<qint64>(devidos - enviados, dados.size() - pos));
+                    const ssize_t w = ::write(m_fd, dados.constData() + pos, size_t(n));
+                    if (w <= 0)
+                        break;
+                    pos += int(w);
+                    enviados += w;
+                }
+                m_ultimoByte = QDateTime::currentMSecsSinceEpoch();
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
+    }
+    void para()
+    {
+        m_parar = true;
+        if (m_fio.joinable())
+            m_fio.join();
+    }
+    qint64 ultimoByte() const { return m_ultimoByte; }
+    void descarta()
+    {
+        char buf[4096];
+        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+        while (::read(m_fd, buf, sizeof buf) > 0) {
+        }
+    }
+
+private:
+    int m_fd = -1;
+    std::thread m_fio;
+    std::atomic<bool> m_parar{true};
+    std::atomic<qint64> m_ultimoByte{0};
+};
+
+QByteArray resposta(int bytes)
+{
+    QByteArray r = "pmuadc --read all\r\n";
+    int i = 0;
+    while (r.size() < bytes - 40)
+        r += QByteArray("BIST buck") + QByteArray::number(i++ % 12) + ": 1050.42 mV\n";
+    return r + "[0A1B2C3D:4E5F6071] :-) ";
+}
+
+struct Medida {
+    qint64 bytes = 0;
+    double fio = 0;
+    double entrega = 0;
+    double cpu = 0;
+    double aposPoll = 0; // from the poll that ended the answer to its delivery
+};
+
+Medida mede(Enlace& enlace, Linha& linha, const QByteArray& dados, bool continuo, QPlainTextEdit* espelho)
+{
+    Medida m;
+    qint64 entregueEm = 0;
+    qint64 ultimoPoll = 0;
+    QElapsedTimer fino;
+    fino.start();
+    qint64 pollNs = 0;
+    qint64 entregaNs = 0;
+    auto* timer2 = const_cast<QTimer*>(&enlace.Timer2());
+    auto* timer1 = const_cast<QTimer*>(&enlace.Timer1());
+    const auto marca = [&] {
+        ultimoPoll = QDateTime::currentMSecsSinceEpoch();
+        pollNs = fino.nsecsElapsed();
+    };
+    // Our slots run after the link's own, so the tick that delivers is not seen here: it is due one
+    // interval after the last tick seen.
+    (void)ultimoPoll;
+    QMetaObject::Connection c1 = QObject::connect(timer1, &QTimer::timeout, marca);
+    QMetaObject::Connection c2 = QObject::connect(timer2, &QTimer::timeout, marca);
+    QEventLoop laco;
+    enlace.roteador().registra(
+        17, [&](const Resposta& r) {
+            entregueEm = QDateTime::currentMSecsSinceEpoch();
+            entregaNs = fino.nsecsElapsed();
+            m.aposPoll = pollNs ? (entregaNs - pollNs) / 1e6 - enlace.intervaloLeitura() : -1;
+            m.bytes = r.console.size();
+            laco.quit();
+        },
+        [espelho](const Resposta&, const QString& acrescimo, bool substituido) {
+            if (substituido)
+                espelho->clear();
+            else
+                espelho->insertPlainText(acrescimo);
+        });
+    globais().TelaAtiva = QStringLiteral("17");
+    globais().EspelhoAtivo = espelho != nullptr;
+    enlace.defineComando(QStringLiteral("pmuadc --read all"));
+    const double cpu0 = cpuDaThreadMs();
+    QElapsedTimer relogio;
+    relogio.start();
+    enlace.EnviaComando();
+    linha.envia(dados, continuo);
+    laco.exec();
+    const double total = relogio.elapsed();
+    m.cpu = cpuDaThreadMs() - cpu0;
+    linha.para();
+    m.entrega = double(entregueEm - linha.ultimoByte());
+    m.fio = m.bytes * 10.0 / 115.2;
+    if (!continuo)
+        m.fio = dados.size() * 10.0 / 115.2;
+    (void)total;
+    enlace.roteador().remove(17);
+    QObject::disconnect(c1);
+    QObject::disconnect(c2);
+    return m;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QTemporaryDir pasta;
+    QDir(pasta.path()).mkpath(QStringLiteral("ports"));
+    globais().TituloPrincipal = QStringLiteral("Voltrace Tarsel v.2.42");
+    Linha linha(pasta.path());
+    Enlace enlace;
+    enlace.defineModeloBox(QStringLiteral("1"));
+    enlace.abre(3, pasta.path());
+    enlace.defineStatus(QStringLiteral("1"));
+    linha.descarta();
+    QPlainTextEdit vista;
+    vista.resize(800, 600);
+    vista.show();
+
+    std::printf("BOX model 1: polls every %d ms, at most %d polls; the end rule waits for an empty poll after the 6th\n\n",
+                enlace.intervaloLeitura(), enlace.limiteLeituras());
+    std::printf("%-34s %8s %10s %14s %12s %14s %9s\n", "answer", "bytes", "wire (ms)", "last byte->", "end poll->",
+                "CPU while", "CPU/wire");
+    std::printf("%-34s %8s %10s %14s %12s %14s %9s\n", "", "", "", "delivery (ms)", "delivery(ms)", "receiving (ms)", "");
+    const auto linhaTabela = [](const char* nome, const Medida& m) {
+        std::printf("%-34s %8lld %10.0f %14.0f %12.1f %14.1f %8.2f%%\n", nome, static_cast<long long>(m.bytes), m.fio,
+                    m.entrega, m.aposPoll, m.cpu, 100.0 * m.cpu / qMax(1.0, m.fio));
+    };
+    mede(enlace, linha, resposta(3072), false, nullptr); // warm-up: first allocations, fonts of the view
+    linhaTabela("3 KB answer", mede(enlace, linha, resposta(3072), false, nullptr));
+    linhaTabela("3 KB answer, live copy", mede(enlace, linha, resposta(3072), false, &vista));
+    linhaTabela("streaming to the limit, live copy", mede(enlace, linha, resposta(3072), true, &vista));
+    std::printf("\nlast byte->delivery includes the end rule's own polls: an answer ends at the first empty poll\n"
+                "once more than 5 polls were made (here about %d ms after the last byte), or at the poll limit\n"
+                "while data keeps coming (then the last byte is the one read by the final poll).\n",
+                enlace.intervaloLeitura());
+    return 0;
+}

@@ -1,0 +1,291 @@
+// The PMU screen against the simulated phone: a healthy board reads green, a faulty one shows its
+// bad rails in yellow with the NO mark; tolerance, decimals, many rows and a failed reading.
+
+#include "Apoio.h"
+
+#include "app/Conversoes.h"
+#include "app/DialogosRoteiro.h"
+#include "app/Globais.h"
+#include "app/Inicial.h"
+#include "link/Enlace.h"
+#include "rails/PMU.h"
+#include "store/Banco.h"
+#include "store/Configuracao.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace tarsel;
+
+namespace {
+// A main window connected to a simulated phone.
+struct Bancada {
+    teste::PastaPrograma pasta;
+    std::unique_ptr<teste::Simulador> sim;
+    DialogosRoteiro dialogos;
+    Inicial principal;
+
+    explicit Bancada(const QString& modelo = QStringLiteral("A1778"), const QStringList& falhas = {})
+    {
+        globais().IdiomaAtual = 1;
+        globais().Versao = VersaoPrograma;
+        sim = std::make_unique<teste::Simulador>(pasta.caminho(), 3, modelo, falhas);
+        principal.carrega();
+        PMU::registra(principal);
+    }
+
+    bool conecta()
+    {
+        if (!sim->pronto())
+            return false;
+        principal.CarregaPortas();
+        principal.cbPortas()->setCurrentText(QStringLiteral("3"));
+        principal.Botoes(1)->click();
+        return QTest::qWaitFor([this] { return principal.corStatus() == QLatin1String("Verde"); }, 10000);
+    }
+
+    PMU* abre()
+    {
+        principal.Botoes(18)->click();
+        return qobject_cast<PMU*>(principal.tela(NomeTela::PMU));
+    }
+};
+
+QColor fundo(const QLabel* l)
+{
+    return l->palette().color(QPalette::Window);
+}
+
+int linhasDoTipo(const QString& modelo, int tipo)
+{
+    Banco b;
+    return b.valor(QStringLiteral("select count(*) from Master where Modelo = ? and RefT <> '' and TIPO = ? and RefV <> ''"),
+                   {modelo, tipo})
+        .toInt();
+}
+
+// Boxes other than the "NOT <code>" notice of a row whose line code has no key (each family ships one).
+int outrasCaixas(const DialogosRoteiro& d)
+{
+    int n = 0;
+    for (const auto& c : d.caixas)
+        n += c.texto.startsWith(QLatin1String("NOT ")) ? 0 : 1;
+    return n;
+}
+
+bool leu(PMU* pmu)
+{
+    return QTest::qWaitFor([pmu] { return !pmu->lendo(); }, 15000);
+}
+} // namespace
+
+class TstPMU : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placaSaudavelFicaVerde_data()
+    {
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<QString>("familia");
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("IP 7 bucks") << "A1778" << "IP 7" << 2;
+        QTest::newRow("IP 7 ldos") << "A1778" << "IP 7" << 1;
+        QTest::newRow("IP X bucks, whose Buck0 current is not read") << "A1865" << "IP X" << 2;
+        QTest::newRow("IP 6 ldos") << "A1549" << "IP 6" << 1;
+    }
+
+    void placaSaudavelFicaVerde()
+    {
+        QFETCH(QString, numero);
+        QFETCH(QString, familia);
+        QFETCH(int, tipo);
+        Bancada b(numero);
+        QVERIFY2(b.conecta(), qPrintable(b.sim->erro()));
+        QCOMPARE(b.principal.ComboAparelhos()->currentText(), familia);
+        PMU* pmu = b.abre();
+        QVERIFY(pmu);
+        (tipo == 2 ? pmu->Botao1() : pmu->Botao2())->click();
+        QVERIFY(!pmu->FrameControle()->isEnabled());
+        QVERIFY(leu(pmu));
+        QVERIFY(pmu->FrameControle()->isEnabled());
+        QVERIFY(!pmu->FrameVCore()->isVisible());
+
+        const int esperadas = linhasDoTipo(familia, tipo);
+        QVERIFY(esperadas > 0);
+        QCOMPARE(pmu->linhasVisiveis(), esperadas);
+        int marcadas = 0;
+        for (int i = 0; i < esperadas; ++i) {
+            const auto& l = pmu->linha(i);
+            QVERIFY2(!l.NO->isVisibleTo(pmu), qPrintable(l.SAIDA->text() + " " + l.PORC->text()));
+            marcadas += l.OK->isVisibleTo(pmu) ? 1 : 0;
+            if (l.SAIDA->text() == QLatin1String("BUCK1"))
+                QCOMPARE(l.LEITURA_V->text(), QStringLiteral("*"));
+        }
+        QVERIFY(marcadas > esperadas / 2);
+        QVERIFY(pmu->lbVar()->isVisibleTo(pmu));
+        QVERIFY(pmu->lbVar()->text().endsWith(QStringLiteral(" ** SEM MEDIÇÃO")));
+        QCOMPARE(b.principal.enlace().Status(), QStringLiteral("1"));
+        QCOMPARE(globais().TelaAtiva, QStringLiteral("0"));
+        QCOMPARE(outrasCaixas(b.dialogos), 0);
+    }
+
+    void correnteDoBuck0AoLadoDaTensao()
+    {
+        Bancada b;
+        QVERIFY(b.conecta());
+        PMU* pmu = b.abre();
+        pmu->Botao1()->click();
+        QVERIFY(leu(pmu));
+        bool achou = false;
+        for (int i = 0; i < pmu->linhasVisiveis(); ++i) {
+            const auto& l = pmu->linha(i);
+            if (l.SAIDA->text() == QLatin1String("BUCK0")) {
+                achou = true;
+                QVERIFY(l.LEITURA_A->isVisibleTo(pmu));
+                QVERIFY2(l.LEITURA_A->text().endsWith(QStringLiteral(" mA")), qPrintable(l.LEITURA_A->text()));
+            }
+        }
+        QVERIFY(achou);
+    }
+
+    void railsDefeituososFicamAmarelosComNO()
+    {
+        Bancada b(QStringLiteral("A1778"), {QStringLiteral("curto-rail")});
+        QVERIFY(b.conecta());
+        PMU* pmu = b.abre();
+        pmu->Botao1()->click();
+        QVERIFY(leu(pmu));
+        QStringList ruins;
+        for (int i = 0; i < pmu->linhasVisiveis(); ++i) {
+            const auto& l = pmu->linha(i);
+            if (l.NO->isVisibleTo(pmu)) {
+                ruins << l.SAIDA->text();
+                QCOMPARE(fundo(l.LEITURA_V), CorBGR(Cores::Amarelo));
+                QCOMPARE(fundo(l.PORC), CorBGR(Cores::Amarelo));
+                QVERIFY(!l.OK->isVisibleTo(pmu));
+            } else {
+                QCOMPARE(fundo(l.LEITURA_V), CorBGR(Cores::Branco));
+            }
+        }
+        QVERIFY2(!ruins.isEmpty(), "the shorted rail is not marked");
+    }
+
+    void tipoSemConexaoSoGuardaOTipo()
+    {
+        Bancada b;
+        PMU* pmu = b.abre();
+        QVERIFY(pmu);
+        pmu->Botao2()->click();
+        QCOMPARE(pmu->tipo(), 1);
+        QVERIFY(!pmu->lendo());
+        QVERIFY(pmu->FrameControle()->isEnabled());
+        QCOMPARE(b.principal.enlace().Status(), QStringLiteral("0"));
+    }
+
+    void toleranciaAoPerderOFoco_data()
+    {
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<QString>("fica");
+        QTest::newRow("letters become 10") << "abc" << "10";
+        QTest::newRow("above 100 becomes 10") << "150" << "10";
+        QTest::newRow("a fraction keeps its whole part") << "12.7" << "12";
+        QTest::newRow("zero stays") << "0" << "0";
+    }
+
+    void toleranciaAoPerderOFoco()
+    {
+        QFETCH(QString, digitado);
+        Bancada b;
+        PMU* pmu = b.abre();
+        b.principal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.principal));
+        pmu->PorcTolerancia()->setFocus();
+        pmu->PorcTolerancia()->lineEdit()->setText(digitado);
+        pmu->Botao1()->setFocus();
+        QTEST(pmu->PorcTolerancia()->currentText(), "fica");
+    }
+
+    void toleranciaZeroMarcaTodasComNO()
+    {
+        Bancada b;
+        QVERIFY(b.conecta());
+        PMU* pmu = b.abre();
+        pmu->PorcTolerancia()->setCurrentText(QStringLiteral("0"));
+        pmu->Botao1()->click();
+        QVERIFY(leu(pmu));
+        for (int i = 0; i < pmu->linhasVisiveis(); ++i) {
+            const auto& l = pmu->linha(i);
+            if (!l.PORC->text().isEmpty())
+                QVERIFY2(l.NO->isVisibleTo(pmu), qPrintable(l.SAIDA->text()));
+        }
+    }
+
+    void decimaisRestauradosEGuardados()
+    {
+        Bancada b;
+        GravaCombo(5, QStringLiteral("2"));
+        GravaCombo(6, QStringLiteral("x"));
+        PMU* pmu = b.abre();
+        QCOMPARE(pmu->ComboDecimais()->currentText(), QStringLiteral("2"));
+        QCOMPARE(pmu->ComboDecimaisAmp()->currentText(), QStringLiteral("3")); // an unreadable value is ignored
+        QCOMPARE(pmu->decimais().volt, 2);
+        pmu->ComboDecimaisAmp()->textActivated(QStringLiteral("1"));
+        QCOMPARE(LeCombo(6), QStringLiteral("1"));
+        QCOMPARE(pmu->decimais().amp, 1);
+    }
+
+    void maisDeVinteLinhasAparecemTodas()
+    {
+        Bancada b;
+        // 26 bucks for IP 7: every one must be shown, none dropped.
+        teste::executaSql(b.pasta.banco(), QStringLiteral("delete from Master where Modelo = 'IP 7' and TIPO = 2"));
+        QString sql;
+        for (int i = 0; i < 26; ++i) {
+            const int codigo = i < 12 ? i : (i < 15 ? 12 + (i - 12) : 0);
+            sql += QStringLiteral("insert into Master (Modelo, TIPO, Orig, Malha, Ci, RefT, RefV, Ref, Leitura, Porc) "
+                                  "values ('IP 7', 2, 'Rail%1', 'PP_NET_%1', 'SOC', '%2', '1.000', '1.0 V', '', '');")
+                       .arg(i, 2, 10, QLatin1Char('0'))
+                       .arg(codigo);
+        }
+        teste::executaSql(b.pasta.banco(), sql);
+        QVERIFY(b.conecta());
+        PMU* pmu = b.abre();
+        pmu->Botao1()->click();
+        QVERIFY(leu(pmu));
+        QCOMPARE(pmu->linhasVisiveis(), 26);
+        QCOMPARE(pmu->linha(25).SAIDA->text(), QStringLiteral("RAIL25"));
+    }
+
+    void leituraQueFalhaAvisaUmaVezEVoltaAoRepouso()
+    {
+        Bancada b;
+        // A reference that reads as zero cannot divide a reading far from it.
+        teste::executaSql(b.pasta.banco(), QStringLiteral("update Master set RefV = '0.000' where Modelo = 'IP 7' and "
+                                                          "TIPO = 2 and Orig = 'Buck0'"));
+        QVERIFY(b.conecta());
+        PMU* pmu = b.abre();
+        pmu->Botao1()->click();
+        QVERIFY(leu(pmu));
+        QCOMPARE(outrasCaixas(b.dialogos), 1);
+        const auto erro = b.dialogos.caixas.last();
+        QCOMPARE(erro.icone, Dialogos::Icone::Critico);
+        QVERIFY(erro.texto.endsWith(QStringLiteral(" Nº: 11")));
+        QVERIFY(pmu->FrameControle()->isEnabled());
+        QVERIFY(!pmu->FrameVCore()->isVisible());
+        QTRY_COMPARE(b.principal.enlace().Status(), QStringLiteral("1"));
+        // The screen takes the next reading.
+        teste::executaSql(b.pasta.banco(), QStringLiteral("update Master set RefV = '1.050' where Modelo = 'IP 7' and "
+                                                          "TIPO = 2 and Orig = 'Buck0'"));
+        pmu->Botao1()->click();
+        QVERIFY(leu(pmu));
+        QCOMPARE(outrasCaixas(b.dialogos), 1);
+        QVERIFY(pmu->linhasVisiveis() > 0);
+    }
+};
+
+QTEST_MAIN(TstPMU)
+#include "tst_pmu.moc"
