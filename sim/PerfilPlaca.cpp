@@ -56,6 +56,10 @@ bool PerfilPlaca::carrega(const QString& caminho, QString* erro) {
                 m_modelos = valor.split(u' ', Qt::SkipEmptyParts);
             else if (nome == "rail-falha")
                 m_chaveFalhaRail = valor.toUtf8();
+            else if (nome == "rail-alto")
+                m_chaveRailAlto = valor.toUtf8();
+            else if (nome == "rail-ausente")
+                m_chaveRailAusente = valor.toUtf8();
             else
                 return falha(numero, QStringLiteral("unknown setting \"%1\"").arg(QString::fromUtf8(nome)));
             continue;

@@ -19,6 +19,9 @@ public:
     QStringList modelos() const { return m_modelos; }
     // Line key of the rail that the rail faults act on ("BIST buck2:"); empty when the profile names none.
     QByteArray chaveFalhaRail() const { return m_chaveFalhaRail; }
+    // The rails the 15 %-high and missing-line faults act on; the fault rail unless the profile names others.
+    QByteArray chaveRailAlto() const { return m_chaveRailAlto.isEmpty() ? m_chaveFalhaRail : m_chaveRailAlto; }
+    QByteArray chaveRailAusente() const { return m_chaveRailAusente.isEmpty() ? m_chaveFalhaRail : m_chaveRailAusente; }
 
     bool temSecao(const QString& comando) const;
     // Answer lines of a command (compared as normalizaComando does); empty when it has no section.
@@ -34,6 +37,8 @@ private:
     QString m_familia;
     QStringList m_modelos;
     QByteArray m_chaveFalhaRail;
+    QByteArray m_chaveRailAlto;
+    QByteArray m_chaveRailAusente;
     QHash<QString, QList<QByteArray>> m_secoes;
 };
 

@@ -142,27 +142,39 @@ QList<QByteArray> ShellDiagnostico::linhasDaConsultaModelo() {
 QList<QByteArray> ShellDiagnostico::linhasComFalhaRail(const QString& comando) const {
     QList<QByteArray> linhas = m_perfil.secao(comando);
     const FalhasSimuladas& falhas = m_configuracao.falhas;
-    QByteArray chave = m_perfil.chaveFalhaRail();
-    if (chave.isEmpty() || !(falhas.curtoRail || falhas.altoRail || falhas.semLinha))
+    if (!(falhas.curtoRail || falhas.altoRail || falhas.semLinha))
         return linhas;
-    if (comando == ComandoBuck) {
-        // The "buck" list names the same converters without the prefix ("buck2: 850.120 mV").
-        if (!chave.startsWith("BIST buck"))
-            return linhas;
-        chave.remove(0, 5);
-    } else if (comando != ComandoLeituraPmu) {
+    if (comando != ComandoBuck && comando != ComandoLeituraPmu)
         return linhas;
+    // Each fault acts on its own rail; where two share one, a missing line wins over a short, a
+    // short over a high reading.
+    enum class Acao { Alto, Curto, Ausente };
+    QList<QPair<QByteArray, Acao>> acoes;
+    if (falhas.semLinha)
+        acoes.append({m_perfil.chaveRailAusente(), Acao::Ausente});
+    if (falhas.curtoRail)
+        acoes.append({m_perfil.chaveFalhaRail(), Acao::Curto});
+    if (falhas.altoRail)
+        acoes.append({m_perfil.chaveRailAlto(), Acao::Alto});
+    for (auto& [chave, acao] : acoes) {
+        if (comando == ComandoBuck) {
+            // The "buck" list names the same converters without the prefix ("buck2: 850.120 mV").
+            chave = chave.startsWith("BIST buck") ? chave.mid(5) : QByteArray();
+        }
     }
-    const QByteArray inicio = chave + ' ';
     for (int i = int(linhas.size()) - 1; i >= 0; --i) {
-        if (!linhas.at(i).startsWith(inicio))
-            continue;
-        if (falhas.semLinha)
-            linhas.removeAt(i);
-        else if (falhas.curtoRail)
-            linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double) { return 0.0; });
-        else
-            linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double v) { return v * 1.15; });
+        for (const auto& [chave, acao] : acoes) {
+            const QByteArray inicio = chave + ' ';
+            if (chave.isEmpty() || !linhas.at(i).startsWith(inicio))
+                continue;
+            if (acao == Acao::Ausente)
+                linhas.removeAt(i);
+            else if (acao == Acao::Curto)
+                linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double) { return 0.0; });
+            else
+                linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double v) { return v * 1.15; });
+            break;
+        }
     }
     return linhas;
 }

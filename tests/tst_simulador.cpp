@@ -195,6 +195,7 @@ private slots:
     void pausaNoMeioDaResposta();
     void falhaDeRail_data();
     void falhaDeRail();
+    void placaDefeituosaTemTresRailsRuins();
     void ritmoDaLinha();
     void novoComandoCancelaAResposta();
     void portaReabertaContinuaRespondendo();
@@ -537,23 +538,53 @@ void TstSimulador::falhaDeRail_data() {
     QTest::addColumn<QString>("falha");
     QTest::addColumn<QString>("modelo");
     QTest::addColumn<QString>("perfil");
+    QTest::addColumn<QByteArray>("ajuste");
 
     QTest::newRow("a shorted rail of an IP 7 board reads 0 mV") << "curto-rail"
                                                                 << "A1778"
-                                                                << "IP_7.txt";
+                                                                << "IP_7.txt" << QByteArray("rail-falha");
     QTest::newRow("a high rail of an IP 6s board reads 15 % above its healthy value") << "alto-rail"
                                                                                       << "A1633"
-                                                                                      << "IP_6s.txt";
+                                                                                      << "IP_6s.txt"
+                                                                                      << QByteArray("rail-alto");
     QTest::newRow("the missing rail of an IP X board has no line") << "sem-linha"
                                                                    << "A1865"
-                                                                   << "IP_X.txt";
+                                                                   << "IP_X.txt" << QByteArray("rail-ausente");
+}
+
+void TstSimulador::placaDefeituosaTemTresRailsRuins() {
+    // The faulty board: shorted, 15 % high and missing, each on a rail of its own.
+    const QByteArray curto = ajusteDoPerfil("IP_8.txt", "rail-falha");
+    const QByteArray alto = ajusteDoPerfil("IP_8.txt", "rail-alto");
+    const QByteArray ausente = ajusteDoPerfil("IP_8.txt", "rail-ausente");
+    QVERIFY(!curto.isEmpty() && !alto.isEmpty() && !ausente.isEmpty());
+    QVERIFY(curto != alto && alto != ausente && curto != ausente);
+    const QList<QByteArray> saudavel = linhasDoPerfil("IP_8.txt", LeituraPmu);
+    QByteArray valorAlto, unidade;
+    QVERIFY(valorDaChave(saudavel, alto, &valorAlto, &unidade));
+
+    Simulador sim(m_pasta.path(), 3, QStringLiteral("A1863"), {QStringLiteral("placa-defeituosa")});
+    QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
+    Porta porta;
+    QVERIFY(porta.abre(sim.link()));
+    porta.envia(LeituraPmu);
+    QVERIFY(porta.esperaResposta(LeituraPmu));
+    const QList<QByteArray> linhas = porta.linhas(LeituraPmu);
+    QCOMPARE(linhas.size(), saudavel.size() - 1);
+    QCOMPARE(linhasComChave(linhas, ausente), 0);
+    QByteArray valor;
+    QVERIFY(valorDaChave(linhas, curto, &valor, &unidade));
+    QCOMPARE(valor.toDouble(), 0.0);
+    QVERIFY(valorDaChave(linhas, alto, &valor, &unidade));
+    QVERIFY2(qAbs(valor.toDouble() - valorAlto.toDouble() * 1.15) <= 0.01, valor.constData());
 }
 
 void TstSimulador::falhaDeRail() {
     QFETCH(QString, falha);
     QFETCH(QString, modelo);
     QFETCH(QString, perfil);
-    const QByteArray chave = ajusteDoPerfil(perfil, "rail-falha");
+    QFETCH(QByteArray, ajuste);
+    const QByteArray chave = ajusteDoPerfil(perfil, ajuste.constData());
     QVERIFY(!chave.isEmpty());
     const QList<QByteArray> saudavel = linhasDoPerfil(perfil, LeituraPmu);
     QByteArray valorSaudavel, unidade;
