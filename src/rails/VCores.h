@@ -1,0 +1,46 @@
+#pragma once
+
+#include "rails/TelaGradeRail.h"
+
+class QComboBox;
+class QPushButton;
+class QToolButton;
+
+namespace tarsel {
+
+class Inicial;
+
+// The VCore screen: the core supply rails of the phone (rail type 0) in a grid, all of them or those of
+// one IC group.
+class VCores : public TelaGradeRail {
+    Q_OBJECT
+public:
+    static constexpr int Codigo = 16;
+
+    explicit VCores(Inicial& principal);
+
+    static void registra(Inicial& principal);
+
+    int tipo() const override { return 0; }
+
+    QPushButton* btExecutaLeitura() const { return m_btExecutaLeitura; }
+    QToolButton* Picture1() const { return m_picture1; }
+    QComboBox* cbICs() const { return m_cbICs; }
+
+protected:
+    ConsultaRail consultaInicial() const override;
+    ConsultaRail consultaLeitura() const override;
+    ConsultaRail consultaOrdem(Opcao opcao) const override;
+    bool podeLer() const override;
+    void aoIniciarLeitura() override;
+    void aoTerminarLeitura() override;
+
+private:
+    QString filtro() const;
+
+    QPushButton* m_btExecutaLeitura = nullptr;
+    QToolButton* m_picture1 = nullptr;
+    QComboBox* m_cbICs = nullptr;
+};
+
+} // namespace tarsel
