@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -194,8 +195,9 @@ private slots:
         Inicial w;
         w.carrega();
         w.show();
-        w.resize(20650 / 15 + 200, 700);
+        w.resize(2400, 700);
         QTRY_VERIFY(!w.barraCompacta());
+        w.findChild<QWidget*>(QStringLiteral("Cabecalho"))->layout()->activate();
         const int y = w.Botoes(2)->mapTo(&w, QPoint(0, 0)).y();
         w.resize(20650 / 15, 700);
         QTRY_VERIFY(w.barraCompacta());

@@ -112,7 +112,11 @@ Inicial::Inicial(QWidget* parent)
     resize(Twips(21600), Twips(12600));
 }
 
-Inicial::~Inicial() = default;
+Inicial::~Inicial()
+{
+    // Message texts must not ask a window that is gone for its port text.
+    globais().textoPorta = nullptr;
+}
 
 void Inicial::carrega()
 {
@@ -548,7 +552,10 @@ void Inicial::fechaTelasParaIdioma()
 void Inicial::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
-    const bool compacta = width() <= Twips(LarguraBarraCompacta);
+    // Compact at the stated width or narrower, and also whenever one row would squeeze the buttons.
+    const int umaLinha = m_framePorta->sizeHint().width() + m_frameMD->sizeHint().width() +
+                         m_frameBotoes->sizeHint().width() + 16;
+    const bool compacta = width() <= Twips(LarguraBarraCompacta) || width() < umaLinha;
     if (compacta != m_compacta) {
         m_compacta = compacta;
         dispoeBarra();

@@ -40,7 +40,7 @@ int Inicio::executa(int argc, char** argv)
         inicial.carrega();
         xScreen->finish(&inicial);
         delete xScreen;
-        inicial.show();
+        inicial.showMaximized();
         codigo = QApplication::exec();
     }
     instalaDialogos(nullptr);
