@@ -27,6 +27,9 @@ namespace tarsel {
 namespace {
 
 constexpr int TamanhoFigura = 16;
+// Wide enough for two check rows side by side.
+constexpr int LarguraTela = 16800; // twips
+constexpr int AlturaTela = 8430;   // twips
 
 QPixmap desenha(BuckTesteParse::Figura figura) {
     QPixmap p(TamanhoFigura, TamanhoFigura);
@@ -130,7 +133,7 @@ QPushButton* BuckTeste::btBl(int indice) const {
 }
 
 void BuckTeste::montaTela() {
-    resize(Twips(14400), Twips(8430));
+    resize(Twips(LarguraTela), Twips(AlturaTela));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(10, 8, 10, 8);
     v->setSpacing(6);
@@ -290,8 +293,10 @@ void BuckTeste::showEvent(QShowEvent* e) {
     // Centred across the main window's area, near its top.
     QWidget* janela = parentWidget();
     QWidget* area = janela ? janela->parentWidget() : nullptr;
-    if (janela && area)
-        janela->move(qMax(0, (area->width() - janela->width()) / 2), Twips(50));
+    if (!janela || !area)
+        return;
+    janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
+    janela->move(qMax(0, (area->width() - janela->width()) / 2), Twips(50));
 }
 
 void BuckTeste::resizeEvent(QResizeEvent* e) {
