@@ -8,8 +8,9 @@ RAIZ="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${TARSEL_BUILD:-$RAIZ/build}"
 PASTA="$BUILD/bin"
 MODELO="${1:-A1778}"
+shift || true # the rest goes to the simulator (e.g. --falha placa-defeituosa)
 
-"$BUILD/sim/tarsel-sim" --pasta "$PASTA" --porta 3 --modelo "$MODELO" > "$BUILD/sim.log" 2>&1 &
+"$BUILD/sim/tarsel-sim" --pasta "$PASTA" --porta 3 --modelo "$MODELO" "$@" > "$BUILD/sim.log" 2>&1 &
 SIM=$!
 XVFB=""
 encerra() {
