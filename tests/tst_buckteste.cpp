@@ -34,12 +34,6 @@ struct Bancada {
     std::unique_ptr<teste::Simulador> sim;
     std::unique_ptr<Inicial> principal;
 
-    ~Bancada() {
-        principal.reset();
-        // The main window leaves its port text behind in the globals; the next one must not read it.
-        globais().textoPorta = nullptr;
-    }
-
     bool liga(const QString& modelo, const QStringList& falhas = {}) {
         sim = std::make_unique<teste::Simulador>(pasta.caminho(), Porta, modelo, falhas);
         if (!sim->pronto()) {
