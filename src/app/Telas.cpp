@@ -2,6 +2,7 @@
 
 #include "app/Inicial.h"
 #include "rails/BuckLdo.h"
+#include "rails/BuckTeste.h"
 #include "rails/PMU.h"
 #include "rails/VCores.h"
 
@@ -12,6 +13,7 @@ void InstalaTelas(Inicial& principal)
     VCores::registra(principal);
     BuckLdo::registra(principal);
     PMU::registra(principal);
+    BuckTeste::registra(principal);
 }
 
 } // namespace tarsel
