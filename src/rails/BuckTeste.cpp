@@ -82,8 +82,6 @@ BuckTeste::BuckTeste(Inicial& principal)
     montaTela();
     aplicaTextos();
 
-    m_timerBarra.setInterval(50);
-    connect(&m_timerBarra, &QTimer::timeout, this, &BuckTeste::passoBarra);
 
     // The comparator starts empty; the note follows every change of it.
     connect(m_txtComparador, &QPlainTextEdit::textChanged, this,
@@ -246,30 +244,7 @@ void BuckTeste::montaTela() {
     m_txtComparador->hide();
 
     // The progress panel lies over the lists while a check runs.
-    m_frameVCore = new QFrame(this);
-    m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
-    m_frameVCore->setFrameShape(QFrame::Box);
-    m_frameVCore->setAutoFillBackground(true);
-    m_frameVCore->setFixedSize(Twips(5000), Twips(1200));
-    auto* pv = new QVBoxLayout(m_frameVCore);
-    m_lbGrade = new QLabel(m_frameVCore);
-    m_lbGrade->setObjectName(QStringLiteral("lbGrade"));
-    m_lbGrade->setAlignment(Qt::AlignCenter);
-    pv->addWidget(m_lbGrade);
-    auto* trilho = new QFrame(m_frameVCore);
-    trilho->setFixedSize(Twips(4500), Twips(240));
-    trilho->setFrameShape(QFrame::Panel);
-    trilho->setFrameShadow(QFrame::Sunken);
-    m_barra = new QFrame(trilho);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, QColor(40, 160, 80));
-    m_barra->setPalette(pb);
-    m_barra->setGeometry(2, 2, 1, trilho->height() - 4);
-    pv->addWidget(trilho, 0, Qt::AlignHCenter);
-    m_passo = qMax(1, (trilho->width() - 4) / 50);
-    m_frameVCore->hide();
+    m_frameVCore = new PainelProgresso(this);
 }
 
 void BuckTeste::aplicaTextos() {
@@ -278,7 +253,7 @@ void BuckTeste::aplicaTextos() {
     m_lblLabel[0]->setText(Traduz(QStringLiteral("Leitura do dispositivo conectado:")));
     m_lblLabel[1]->setText(Traduz(QStringLiteral("Comparador: (Dispositivos Gravados)")));
     m_lbInfoTitulo->setText(Traduz(QStringLiteral("Informações adicionais")) + QStringLiteral(":"));
-    m_lbGrade->setText(Traduz(QStringLiteral("Realizando Leitura...")));
+    m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
 }
 
 QString BuckTeste::modelo() const {
@@ -414,20 +389,11 @@ void BuckTeste::voltaBuckLdo() {
 
 void BuckTeste::mostraEspera() {
     centraEspera();
-    m_frameVCore->show();
-    m_frameVCore->raise();
-    m_barra->resize(1, m_barra->height());
-    m_timerBarra.start();
+    m_frameVCore->inicia();
 }
 
 void BuckTeste::terminaEspera() {
-    m_frameVCore->hide();
-    m_timerBarra.stop();
-}
-
-void BuckTeste::passoBarra() {
-    const int largura = m_barra->width() + m_passo;
-    m_barra->resize(largura >= 50 * m_passo ? 1 : largura, m_barra->height());
+    m_frameVCore->para();
 }
 
 } // namespace tarsel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PainelProgresso.h"
+
 #include "app/Tela.h"
 #include "rails/BuckTesteParse.h"
 
@@ -53,7 +55,7 @@ public:
 
     int selecionado() const { return m_selecionado; }
     BuckTesteParse::Modo modo() const { return m_modo; }
-    bool aguardando() const { return m_timerBarra.isActive(); }
+    bool aguardando() const { return m_frameVCore->ativo(); }
 
     QPushButton* Botao1() const { return m_botao1; }
     QPushButton* Botao2() const { return m_botao2; }
@@ -80,7 +82,6 @@ private:
     void recebe(const Resposta& r);
     void mostraEspera();
     void terminaEspera();
-    void passoBarra();
     void centraEspera();
     void preencheComparador();
     static void preenche(QListWidget* lista, const QList<BuckTesteParse::Linha>& linhas);
@@ -106,11 +107,7 @@ private:
     QPlainTextEdit* m_txtComparador = nullptr;
     QLabel* m_lbInfoTitulo = nullptr;
     QLabel* m_lbInfoBucks = nullptr;
-    QFrame* m_frameVCore = nullptr;
-    QLabel* m_lbGrade = nullptr;
-    QFrame* m_barra = nullptr;
-    QTimer m_timerBarra;
-    int m_passo = 1;
+    PainelProgresso* m_frameVCore = nullptr;
 };
 
 } // namespace tarsel

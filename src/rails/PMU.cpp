@@ -91,8 +91,6 @@ PMU::PMU(Inicial& principal)
     m_decV->setCurrentText(QString::number(m_decimais.volt));
     m_decA->setCurrentText(QString::number(m_decimais.amp));
 
-    m_timerBarra.setInterval(50);
-    connect(&m_timerBarra, &QTimer::timeout, this, &PMU::passoBarra);
 
     m_principal.enlace().roteador().registra(Codigo, [this](const Resposta&) { GeraGrid(); });
     m_botao1->setFocus();
@@ -228,30 +226,7 @@ void PMU::montaTela()
     v->addWidget(m_lbVar);
 
     // The progress panel lies over the lines while a reading runs.
-    m_frameVCore = new QFrame(this);
-    m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
-    m_frameVCore->setFrameShape(QFrame::Box);
-    m_frameVCore->setAutoFillBackground(true);
-    m_frameVCore->setFixedSize(Twips(5000), Twips(1200));
-    auto* pv = new QVBoxLayout(m_frameVCore);
-    m_lbGrade = new QLabel(m_frameVCore);
-    m_lbGrade->setObjectName(QStringLiteral("lbGrade"));
-    m_lbGrade->setAlignment(Qt::AlignCenter);
-    pv->addWidget(m_lbGrade);
-    auto* trilho = new QFrame(m_frameVCore);
-    trilho->setFixedSize(Twips(4500), Twips(240));
-    trilho->setFrameShape(QFrame::Panel);
-    trilho->setFrameShadow(QFrame::Sunken);
-    m_barra = new QFrame(trilho);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, QColor(40, 160, 80));
-    m_barra->setPalette(pb);
-    m_barra->setGeometry(2, 2, 1, trilho->height() - 4);
-    pv->addWidget(trilho, 0, Qt::AlignHCenter);
-    m_passo = qMax(1, (trilho->width() - 4) / 50);
-    m_frameVCore->hide();
+    m_frameVCore = new PainelProgresso(this);
 }
 
 PMU::Linha& PMU::garanteLinha(int i)
@@ -311,7 +286,7 @@ void PMU::aplicaTextos()
 {
     m_lbInfoDecimais->setText(Traduz(QStringLiteral("Decimais")) + QStringLiteral(": ( V / mA )"));
     m_cabLeitura->setText(Traduz(QStringLiteral("Leitura")).toUpper() + QStringLiteral(": (V)"));
-    m_lbGrade->setText(Traduz(QStringLiteral("Realizando Leitura...")));
+    m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
     m_lbVar->setText(NotaRail(TelaRail::PMU, modelo()));
 }
 
@@ -374,24 +349,14 @@ void PMU::Pesquisa()
     m_lbVar->setText(NotaRail(TelaRail::PMU, modelo()));
     m_lbVar->show();
     m_frameVCore->move((width() - m_frameVCore->width()) / 2, (height() - m_frameVCore->height()) / 2);
-    m_frameVCore->show();
-    m_frameVCore->raise();
-    m_barra->resize(1, m_barra->height());
-    m_timerBarra.start();
+    m_frameVCore->inicia();
     if (!m_principal.enviaComando(Codigo, QStringLiteral("pmuadc --read all")))
         terminaLeitura();
 }
 
-void PMU::passoBarra()
-{
-    const int largura = m_barra->width() + m_passo;
-    m_barra->resize(largura >= 50 * m_passo ? 1 : largura, m_barra->height());
-}
-
 void PMU::terminaLeitura()
 {
-    m_frameVCore->hide();
-    m_timerBarra.stop();
+    m_frameVCore->para();
     m_frameControle->setEnabled(true);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PainelProgresso.h"
 #include "app/Tela.h"
 #include "rails/DecimaisRail.h"
 
@@ -52,7 +53,7 @@ public:
     const Linha& linha(int i) const { return m_linhas.at(i); }
     int linhasVisiveis() const;
     int tipo() const { return m_tipo; }
-    bool lendo() const { return m_timerBarra.isActive(); }
+    bool lendo() const { return m_frameVCore->ativo(); }
 
     QPushButton* Botao1() const { return m_botao1; }
     QPushButton* Botao2() const { return m_botao2; }
@@ -74,7 +75,6 @@ private:
     void escolheTipo(int tipo);
     void aplicaTextos();
     void posiciona();
-    void passoBarra();
     void terminaLeitura();
     void normalizaTolerancia();
     QString modelo() const;
@@ -96,11 +96,7 @@ private:
     QVBoxLayout* m_gradeLayout = nullptr;
     QScrollArea* m_rolagem = nullptr;
     QLabel* m_lbVar = nullptr;
-    QFrame* m_frameVCore = nullptr;
-    QLabel* m_lbGrade = nullptr;
-    QFrame* m_barra = nullptr;
-    QTimer m_timerBarra;
-    int m_passo = 1;
+    PainelProgresso* m_frameVCore = nullptr;
     bool m_posicionada = false;
 };
 

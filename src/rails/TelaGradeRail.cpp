@@ -86,7 +86,6 @@ TelaGradeRail::TelaGradeRail(Inicial& principal, const QString& nome, TelaRail t
         connect(t, &QTimer::timeout, this, tick);
         return t;
     };
-    m_timerBarra = timer(QStringLiteral("TimerBarra"), 50, &TelaGradeRail::passoBarra);
     m_timer1 = timer(QStringLiteral("Timer1"), 500, &TelaGradeRail::tickTimer1);
     m_timer2 = timer(QStringLiteral("Timer2"), 750, &TelaGradeRail::tickTimer2);
     m_timerIndicaVar = timer(QStringLiteral("TimerIndicaVar"), 1500, &TelaGradeRail::tickIndicaVar);
@@ -295,33 +294,7 @@ void TelaGradeRail::montaTela() {
     raiz->addWidget(coluna);
 
     // The progress panel lies over the grid while a read runs.
-    m_frameVCore = new QFrame(this);
-    m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
-    m_frameVCore->setFrameShape(QFrame::Box);
-    m_frameVCore->setAutoFillBackground(true);
-    m_frameVCore->setFixedSize(Twips(5000), Twips(1200));
-    auto* pv = new QVBoxLayout(m_frameVCore);
-    m_lbGrade = new QLabel(m_frameVCore);
-    m_lbGrade->setObjectName(QStringLiteral("lbGrade"));
-    m_lbGrade->setAlignment(Qt::AlignCenter);
-    QFont fp = m_lbGrade->font();
-    fp.setBold(true);
-    m_lbGrade->setFont(fp);
-    pv->addWidget(m_lbGrade);
-    auto* trilho = new QFrame(m_frameVCore);
-    trilho->setFixedSize(Twips(4500), Twips(240));
-    trilho->setFrameShape(QFrame::Panel);
-    trilho->setFrameShadow(QFrame::Sunken);
-    m_barra = new QFrame(trilho);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, QColor(40, 160, 80));
-    m_barra->setPalette(pb);
-    m_barra->setGeometry(2, 2, 1, trilho->height() - 4);
-    pv->addWidget(trilho, 0, Qt::AlignHCenter);
-    m_passo = qMax(1, (trilho->width() - 4) / 50);
-    m_frameVCore->hide();
+    m_frameVCore = new PainelProgresso(this, true);
 }
 
 void TelaGradeRail::aplicaTextos() {
@@ -339,7 +312,7 @@ void TelaGradeRail::aplicaTextos() {
     m_btExportar->setText(Traduz(QStringLiteral("Gerar Relatório PDF")));
     m_btExportar->setToolTip(m_btExportar->text().trimmed());
     m_imgPdf->setToolTip(m_btExportar->toolTip());
-    m_lbGrade->setText(Traduz(QStringLiteral("Realizando Leitura...")));
+    m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
     m_lbVar->setText(textoNota());
 }
 
@@ -354,7 +327,6 @@ void TelaGradeRail::abre() {
     m_decA->setCurrentText(QString::number(m_decimais.amp));
     aplicaTextos();
     atualizaTitulo();
-    m_barra->resize(1, m_barra->height());
 }
 
 void TelaGradeRail::atualizaTitulo() {
@@ -426,19 +398,10 @@ bool TelaGradeRail::eventFilter(QObject* o, QEvent* e) {
 void TelaGradeRail::mostraProgresso(bool mostra) {
     if (mostra) {
         posicionaProgresso();
-        m_frameVCore->show();
-        m_frameVCore->raise();
-        m_barra->resize(1, m_barra->height());
-        m_timerBarra->start();
+        m_frameVCore->inicia();
     } else {
-        m_frameVCore->hide();
-        m_timerBarra->stop();
+        m_frameVCore->para();
     }
-}
-
-void TelaGradeRail::passoBarra() {
-    const int largura = m_barra->width() + m_passo;
-    m_barra->resize(largura >= 50 * m_passo ? 1 : largura, m_barra->height());
 }
 
 void TelaGradeRail::PrePesquisa() {

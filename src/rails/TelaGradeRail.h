@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PainelProgresso.h"
+
 #include "app/Tela.h"
 #include "rails/ConsultaRail.h"
 #include "rails/DecimaisRail.h"
@@ -113,7 +115,6 @@ private:
     void aplicaTextos();
     void posiciona();
     void posicionaProgresso();
-    void passoBarra();
     void tickTimer1();
     void tickTimer2();
     void tickIndicaVar();
@@ -135,7 +136,6 @@ private:
     bool m_leituraFeita = false;
     bool m_gravacoesMudaram = false;
     bool m_posicionada = false;
-    int m_passo = 1;
     // The answer delivered for this screen's code during the read in course.
     QString m_resposta;
 
@@ -159,11 +159,8 @@ private:
     QLabel* m_lbVar = nullptr;
     QPushButton* m_btExportar = nullptr;
     QToolButton* m_imgPdf = nullptr;
-    QFrame* m_frameVCore = nullptr;
-    QLabel* m_lbGrade = nullptr;
-    QFrame* m_barra = nullptr;
+    PainelProgresso* m_frameVCore = nullptr;
 
-    QTimer* m_timerBarra = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timerIndicaVar = nullptr;
