@@ -51,6 +51,10 @@ struct Globais {
 
 Globais& globais();
 
+// One of three fixed texts by the current language (English until a language is loaded). For the
+// few texts that live outside the translation tables, such as run-time error descriptions.
+QString PorIdioma(const char* pt, const char* en, const char* es);
+
 inline const QString VersaoPrograma = QStringLiteral("2.42");
 inline const QString NomeBanco = QStringLiteral("Config.tsl");
 inline const QString NomeBancoUsuario = QStringLiteral("User.tsl");

@@ -4,19 +4,6 @@
 
 namespace tarsel {
 
-namespace {
-QString porIdioma(const char* pt, const char* en, const char* es) {
-    switch (globais().IdiomaAtual) {
-    case 1:
-        return QString::fromUtf8(pt);
-    case 3:
-        return QString::fromUtf8(es);
-    default:
-        return QString::fromUtf8(en);
-    }
-}
-} // namespace
-
 int ErroSerial::numero(QSerialPort::SerialPortError erro) {
     switch (erro) {
     case QSerialPort::DeviceNotFoundError:
@@ -36,16 +23,16 @@ int ErroSerial::numero(QSerialPort::SerialPortError erro) {
 QString ErroSerial::descricao(int numero, const QString& outra) {
     switch (numero) {
     case NumeroInvalido:
-        return porIdioma("Número de porta inválido", "Invalid port number", "Número de puerto no válido");
+        return PorIdioma("Número de porta inválido", "Invalid port number", "Número de puerto no válido");
     case PortaEmUso:
-        return porIdioma("Porta já aberta", "Port already open", "Puerto ya abierto");
+        return PorIdioma("Porta já aberta", "Port already open", "Puerto ya abierto");
     case NaoAberta:
-        return porIdioma("O dispositivo não está aberto", "Device is not open", "El dispositivo no está abierto");
+        return PorIdioma("O dispositivo não está aberto", "Device is not open", "El dispositivo no está abierto");
     case SomentePortaAberta:
-        return porIdioma("Operação válida somente com a porta aberta", "Operation valid only when the port is open",
+        return PorIdioma("Operação válida somente com a porta aberta", "Operation valid only when the port is open",
                          "Operación válida sólo con el puerto abierto");
     case ErroLeitura:
-        return porIdioma("Erro ao ler o dispositivo de comunicação", "Error reading comm device",
+        return PorIdioma("Erro ao ler o dispositivo de comunicação", "Error reading comm device",
                          "Error al leer el dispositivo de comunicación");
     default:
         return outra;
