@@ -88,6 +88,9 @@ Inicial::Inicial(QWidget* parent)
     montaCabecalho();
     m_menu = new fmxMenu(m_mdi);
     m_dicas = new Dicas(m_mdi);
+    // Screens cover the background the pointer would cross to hide the sub-menu: working in a screen
+    // hides it too.
+    connect(m_mdi, &QMdiArea::subWindowActivated, m_menu, &QWidget::hide);
 
     // Buttons whose screens are not built stay disabled; each screen wires its own.
     for (int i = 1; i < 20; ++i) {
