@@ -79,11 +79,6 @@ Inicial::Inicial(QWidget* parent)
     m_conexao = new Conexao(*m_enlace, *m_identificacao, *this, this);
     connect(m_enlace, &Enlace::textoStatusMudou, this, [this](const QString& chave) { m_st1->setText(Traduz(chave)); });
     connect(m_enlace, &Enlace::tituloMudou, this, [this](const QString& titulo) { setWindowTitle(titulo); });
-    connect(m_enlace, &Enlace::portaPerdida, this, [this] {
-        defineLegendaConectar(QStringLiteral("Conectar"));
-        MostraStatus(QStringLiteral("Branco"));
-        m_lbModelo->clear();
-    });
 
     montaCabecalho();
     m_menu = new fmxMenu(m_mdi);
