@@ -1,12 +1,22 @@
 #include "Apoio.h"
 
 #include "app/Globais.h"
+#include "app/Inicial.h"
+#include "link/Enlace.h"
+#include "link/MapaPortas.h"
 #include "store/Banco.h"
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -89,6 +99,38 @@ Simulador::~Simulador() {
         m_processo.kill();
         m_processo.waitForFinished(5000);
     }
+}
+
+int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo)
+{
+    const int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    if (::grantpt(fd) != 0 || ::unlockpt(fd) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    // Raw from the start, so that bytes sent before the program opens its end are not echoed.
+    termios t{};
+    ::tcgetattr(fd, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(fd, TCSANOW, &t);
+    const QString nome = QString::fromLocal8Bit(::ptsname(fd));
+    QFile::remove(MapaPortas::CaminhoPorta(porta, pasta));
+    QFile::link(nome, MapaPortas::CaminhoPorta(porta, pasta));
+    if (escravo)
+        *escravo = nome;
+    return fd;
+}
+
+bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms)
+{
+    principal.CarregaPortas();
+    principal.cbPortas()->setCurrentText(QString::number(porta));
+    principal.Botoes(1)->click();
+    return QTest::qWaitFor(
+        [&] { return principal.lbModelo()->text() == numero && principal.enlace().Status() == QLatin1String("1"); }, ms);
 }
 
 } // namespace tarsel::teste

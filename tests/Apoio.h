@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QProcess>
+#include "link/PainelConexao.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+namespace tarsel {
+class Inicial;
+}
 
 namespace tarsel::teste {
 
@@ -52,6 +59,35 @@ private:
     int m_porta = 0;
     QString m_pty;
     QString m_link;
+};
+
+// The device end of a new pseudo-terminal, raw and non-blocking, linked as ports/COM<porta> of `pasta`
+// for a test that plays the phone itself. Returns the descriptor (-1 on failure) and the linked name.
+int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo = nullptr);
+
+// Clicks connect on `principal` for the port and waits until the phone answered with `numero` and the
+// link is idle. False when that does not happen within the time.
+bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms = 15000);
+
+// The main window's header as the link sees it, recording what it is told.
+class PainelGravado : public PainelConexao {
+public:
+    QString porta, legenda = QStringLiteral("Conectar"), lampada = QStringLiteral("Branco"), modelo,
+                   aparelho = QStringLiteral("IP 6");
+    int focos = 0, recargas = 0, conexoes = 0;
+    QList<int> paginas;
+
+    QString textoPorta() const override { return porta; }
+    void defineLegendaConectar(const QString& chave) override { legenda = chave; }
+    void MostraStatus(const QString& cor) override { lampada = cor; }
+    QString textoModelo() const override { return modelo; }
+    void defineModelo(const QString& texto) override { modelo = texto; }
+    QString textoAparelho() const override { return aparelho; }
+    void defineAparelho(const QString& familia) override { aparelho = familia; }
+    void focaAparelhos() override { ++focos; }
+    void CarregaPortas() override { ++recargas; }
+    void AbrePaginaServidor(int n) override { paginas << n; }
+    void conectado() override { ++conexoes; }
 };
 
 } // namespace tarsel::teste

@@ -112,12 +112,7 @@ public:
             qWarning() << sim->erro();
             return false;
         }
-        w->CarregaPortas();
-        w->cbPortas()->setCurrentText(QStringLiteral("3"));
-        w->Botoes(1)->click();
-        return QTest::qWaitFor(
-            [this] { return w->lbModelo()->text() == QLatin1String("A1778") && w->Status() == QLatin1String("1"); },
-            15000);
+        return teste::ConectaPrincipal(*w, 3, QStringLiteral("A1778"));
     }
 
     BuckLdo* abre() {

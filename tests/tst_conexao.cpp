@@ -21,27 +21,9 @@ using namespace tarsel;
 
 namespace {
 
+using teste::PainelGravado;
+
 const QString Titulo = QStringLiteral("Voltrace Tarsel v.2.42");
-
-class PainelGravado : public PainelConexao {
-public:
-    QString porta, legenda = QStringLiteral("Conectar"), lampada = QStringLiteral("Branco"), modelo,
-                   aparelho = QStringLiteral("IP 6");
-    int focos = 0, recargas = 0, conexoes = 0;
-    QList<int> paginas;
-
-    QString textoPorta() const override { return porta; }
-    void defineLegendaConectar(const QString& chave) override { legenda = chave; }
-    void MostraStatus(const QString& cor) override { lampada = cor; }
-    QString textoModelo() const override { return modelo; }
-    void defineModelo(const QString& texto) override { modelo = texto; }
-    QString textoAparelho() const override { return aparelho; }
-    void defineAparelho(const QString& familia) override { aparelho = familia; }
-    void focaAparelhos() override { ++focos; }
-    void CarregaPortas() override { ++recargas; }
-    void AbrePaginaServidor(int n) override { paginas << n; }
-    void conectado() override { ++conexoes; }
-};
 
 // The main window's part of the link, as the program wires it.
 struct Bancada {

@@ -1,6 +1,7 @@
 // The command transaction on a real serial port: a pseudo-terminal whose other end the test plays,
 // so that the test decides exactly which bytes are there at each poll.
 
+#include "Apoio.h"
 #include "app/Dialogos.h"
 #include "app/DialogosRoteiro.h"
 #include "app/ErroVB.h"
@@ -29,18 +30,7 @@ namespace {
 class Aparelho {
 public:
     Aparelho(const QString& pasta, int porta) {
-        m_fd = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_fd < 0 || ::grantpt(m_fd) != 0 || ::unlockpt(m_fd) != 0)
-            return;
-        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-        // Raw from the start, so that bytes sent before the program opens its end are not echoed.
-        termios t{};
-        ::tcgetattr(m_fd, &t);
-        ::cfmakeraw(&t);
-        ::tcsetattr(m_fd, TCSANOW, &t);
-        m_escravo = QString::fromLocal8Bit(::ptsname(m_fd));
-        QFile::remove(MapaPortas::CaminhoPorta(porta, pasta));
-        QFile::link(m_escravo, MapaPortas::CaminhoPorta(porta, pasta));
+        m_fd = tarsel::teste::AbreTerminalAparelho(pasta, porta, &m_escravo);
     }
     ~Aparelho() { desliga(); }
 

@@ -1,6 +1,7 @@
 // Which phone is on the bench: the model table, the number in the answer, and both ways of reading
 // it (right after connecting, and the re-reading with its retry and its tick limit).
 
+#include "Apoio.h"
 #include "app/DialogosRoteiro.h"
 #include "app/Globais.h"
 #include "app/Traducao.h"
@@ -24,42 +25,16 @@ using namespace tarsel;
 
 namespace {
 
-// The main window's header as the link sees it, recording what it is told.
-class PainelGravado : public PainelConexao {
-public:
-    QString porta, legenda, lampada, modelo, aparelho = QStringLiteral("IP 6");
-    int focos = 0, recargas = 0, conexoes = 0;
-    QList<int> paginas;
-
-    QString textoPorta() const override { return porta; }
-    void defineLegendaConectar(const QString& chave) override { legenda = chave; }
-    void MostraStatus(const QString& cor) override { lampada = cor; }
-    QString textoModelo() const override { return modelo; }
-    void defineModelo(const QString& texto) override { modelo = texto; }
-    QString textoAparelho() const override { return aparelho; }
-    void defineAparelho(const QString& familia) override { aparelho = familia; }
-    void focaAparelhos() override { ++focos; }
-    void CarregaPortas() override { ++recargas; }
-    void AbrePaginaServidor(int n) override { paginas << n; }
-    void conectado() override { ++conexoes; }
-};
+using teste::PainelGravado;
 
 // A phone on a pseudo-terminal that answers each command line with the next answer of its script.
 class AparelhoRoteirizado {
 public:
     AparelhoRoteirizado(const QString& pasta, int porta, QList<QByteArray> respostas)
         : m_respostas(std::move(respostas)) {
-        m_fd = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_fd < 0 || ::grantpt(m_fd) != 0 || ::unlockpt(m_fd) != 0)
+        m_fd = teste::AbreTerminalAparelho(pasta, porta);
+        if (m_fd < 0)
             return;
-        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-        termios t{};
-        ::tcgetattr(m_fd, &t);
-        ::cfmakeraw(&t);
-        ::tcsetattr(m_fd, TCSANOW, &t);
-        const QString escravo = QString::fromLocal8Bit(::ptsname(m_fd));
-        QFile::remove(MapaPortas::CaminhoPorta(porta, pasta));
-        QFile::link(escravo, MapaPortas::CaminhoPorta(porta, pasta));
         m_aviso = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
         QObject::connect(m_aviso.get(), &QSocketNotifier::activated, [this] { le(); });
     }

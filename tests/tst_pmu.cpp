@@ -29,7 +29,10 @@ struct Bancada {
     DialogosRoteiro dialogos;
     Inicial principal;
 
+    QString numero;
+
     explicit Bancada(const QString& modelo = QStringLiteral("A1778"), const QStringList& falhas = {})
+        : numero(modelo)
     {
         globais().IdiomaAtual = 1;
         globais().Versao = VersaoPrograma;
@@ -42,10 +45,7 @@ struct Bancada {
     {
         if (!sim->pronto())
             return false;
-        principal.CarregaPortas();
-        principal.cbPortas()->setCurrentText(QStringLiteral("3"));
-        principal.Botoes(1)->click();
-        return QTest::qWaitFor([this] { return principal.corStatus() == QLatin1String("Verde"); }, 10000);
+        return teste::ConectaPrincipal(principal, 3, numero);
     }
 
     PMU* abre()

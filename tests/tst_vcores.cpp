@@ -103,11 +103,7 @@ public:
             qWarning() << sim->erro();
             return false;
         }
-        w->CarregaPortas();
-        w->cbPortas()->setCurrentText(QStringLiteral("3"));
-        w->Botoes(1)->click();
-        return QTest::qWaitFor(
-            [this, numero] { return w->lbModelo()->text() == numero && w->Status() == QLatin1String("1"); }, 15000);
+        return teste::ConectaPrincipal(*w, 3, numero);
     }
 
     VCores* abre() {
