@@ -3,7 +3,7 @@
 // the time from the answer's last byte to its delivery, and the CPU time of the program's thread
 // while receiving. Prints figures; asserts nothing.
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "link/Enlace.h"
 #include "link/MapaPortas.h"
 
@@ -197,7 +197,7 @@ int main(int argc, char** argv)
     Enlace enlace;
     enlace.defineModeloBox(QStringLiteral("1"));
     enlace.abre(3, pasta.path());
-    enlace.defineStatus(QStringLiteral("1"));
+    enlace.defineEstado(EstadoEnlace::Ocioso);
     linha.descarta();
     QPlainTextEdit vista;
     vista.resize(800, 600);

@@ -1,7 +1,7 @@
 // How long a rail read takes on the database: clearing every reading and parsing a full converter
 // report into one model's rows, on a real Config.tsl in a temporary folder. Prints figures only.
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "rails/LinhasRail.h"
 #include "rails/ParseRails.h"
 #include "store/Banco.h"

@@ -2,7 +2,7 @@
 // of a delivered answer (clear + parse + lines) and one Buck and LDO grid refresh, beside the answer's
 // wire time at 115200 baud. Prints figures; asserts nothing.
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "link/Enlace.h"
 #include "rails/BuckLdo.h"

@@ -2,7 +2,7 @@
 // The file is written beside the target and renamed into place, so a failed build leaves no
 // half-made database behind.
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 #include "store/Banco.h"
 
 #include <QCoreApplication>

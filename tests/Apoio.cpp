@@ -1,6 +1,6 @@
 #include "Apoio.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "link/Enlace.h"
 #include "link/MapaPortas.h"

@@ -2,8 +2,8 @@
 
 #include "Apoio.h"
 
-#include "app/ErroVB.h"
-#include "app/Globais.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
 #include "store/Banco.h"
 #include "store/Configuracao.h"
 

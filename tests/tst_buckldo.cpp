@@ -3,10 +3,10 @@
 
 #include "Apoio.h"
 
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
-#include "app/Traducao.h"
+#include "base/Traducao.h"
 #include "app/fmxMenu.h"
 #include "link/Enlace.h"
 #include "rails/BuckLdo.h"

@@ -3,8 +3,8 @@
 
 #include "Apoio.h"
 
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "app/fmxMenu.h"
 #include "link/Enlace.h"

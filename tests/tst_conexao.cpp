@@ -2,10 +2,10 @@
 
 #include "Apoio.h"
 
-#include "app/Dialogos.h"
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/Dialogos.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "link/Conexao.h"
 #include "link/Enlace.h"
 #include "link/ErroSerial.h"
@@ -137,7 +137,7 @@ private slots:
         QFETCH(QString, status);
         Bancada b(m_porta);
         b.painel.porta.clear(); // would otherwise ask for a port
-        b.enlace.defineStatus(status);
+        b.enlace.defineEstado(EstadoEnlace(status.toInt()));
         b.conexao.clique();
         QVERIFY(b.caixas.caixas.isEmpty());
         QCOMPARE(b.enlace.Status(), status);

@@ -2,11 +2,11 @@
 // so that the test decides exactly which bytes are there at each poll.
 
 #include "Apoio.h"
-#include "app/Dialogos.h"
-#include "app/DialogosRoteiro.h"
-#include "app/ErroVB.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/Dialogos.h"
+#include "base/DialogosRoteiro.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "link/Enlace.h"
 #include "link/ErroSerial.h"
 #include "link/MapaPortas.h"
@@ -244,7 +244,7 @@ private slots:
         Aparelho a(pasta(), m_porta);
         Enlace e;
         e.abre(m_porta, pasta());
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
         QVERIFY(!e.EnviaComando());
         QCOMPARE(e.Status(), QStringLiteral("1"));
         QVERIFY(!e.Timer1().isActive());
@@ -253,7 +253,7 @@ private slots:
     void envioComPortaFechada() {
         DialogosRoteiro caixas;
         Enlace e;
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
         QSignalSpy perdida(&e, &Enlace::portaPerdida);
         globais().TelaAtiva = QStringLiteral("18");
         e.defineComando(QStringLiteral("pmuadc --read all"));
@@ -319,7 +319,7 @@ private slots:
         Enlace e;
         e.defineModeloBox(modelo);
         e.abre(m_porta, pasta());
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
 
         int polls = 0;
         QString ultimoTrecho;

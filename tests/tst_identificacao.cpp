@@ -2,9 +2,9 @@
 // it (right after connecting, and the re-reading with its retry and its tick limit).
 
 #include "Apoio.h"
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "link/Enlace.h"
 #include "link/Identificacao.h"
 #include "link/MapaPortas.h"
@@ -206,7 +206,7 @@ private slots:
         PainelGravado painel;
         painel.modelo = QStringLiteral("antes");
         Enlace e;
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
         e.defineComando(ConsultaModelo);
         e.defineConsole(console);
         Identificacao id(e, painel);
@@ -225,7 +225,7 @@ private slots:
         PainelGravado painel;
         painel.modelo = QStringLiteral("A1778");
         Enlace e;
-        e.defineStatus(QStringLiteral("3"));
+        e.defineEstado(EstadoEnlace::Comunicando);
         e.defineComando(QStringLiteral("pmuadc --read all"));
         Identificacao id(e, painel);
         id.AtualizaModelo();
@@ -293,7 +293,7 @@ private slots:
         Enlace e;
         e.defineModeloBox(QStringLiteral("1"));
         e.abre(m_porta, m_pasta.path());
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
         Identificacao id(e, painel);
 
         QStringList rotulos;
@@ -327,7 +327,7 @@ private slots:
         Enlace e;
         e.defineModeloBox(QStringLiteral("2")); // the answer takes seven polls of 500 ms
         e.abre(m_porta, m_pasta.path());
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
         Identificacao id(e, painel);
         int ticksNaEntrega = -1;
         int tentativasNaEntrega = -1;
@@ -349,13 +349,13 @@ private slots:
         Enlace e;
         e.defineModeloBox(QStringLiteral("1"));
         e.abre(m_porta, m_pasta.path());
-        e.defineStatus(QStringLiteral("1"));
+        e.defineEstado(EstadoEnlace::Ocioso);
         Identificacao id(e, painel);
         id.AtualizaModelo();
         QTRY_COMPARE(e.Status(), QStringLiteral("1"));
         QVERIFY(id.TimerVerificaVersao().isActive());
         e.fecha();
-        e.defineStatus(QStringLiteral("0"));
+        e.defineEstado(EstadoEnlace::Desconectado);
         QVERIFY(!id.TimerVerificaVersao().isActive());
     }
 };

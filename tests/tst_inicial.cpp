@@ -3,11 +3,11 @@
 
 #include "Apoio.h"
 
-#include "app/DialogosRoteiro.h"
+#include "base/DialogosRoteiro.h"
 #include "app/Dicas.h"
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
-#include "app/Tela.h"
+#include "tela/Tela.h"
 #include "app/fmxMenu.h"
 #include "app/xIdioma.h"
 #include "store/Configuracao.h"

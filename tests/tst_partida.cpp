@@ -2,8 +2,8 @@
 
 #include "Apoio.h"
 
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
 #include "app/Partida.h"
 
 #include <QCryptographicHash>

@@ -3,9 +3,9 @@
 
 #include "Apoio.h"
 
-#include "app/Conversoes.h"
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
+#include "tela/Conversoes.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "link/Enlace.h"
 #include "rails/PMU.h"

@@ -3,10 +3,10 @@
 
 #include "Apoio.h"
 
-#include "app/DialogosRoteiro.h"
-#include "app/ErroVB.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/DialogosRoteiro.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "rails/ChaveBist.h"
 #include "rails/ConsultaRail.h"
 #include "rails/DecimaisRail.h"

@@ -4,9 +4,9 @@
 
 #include "Apoio.h"
 
-#include "app/DialogosRoteiro.h"
-#include "app/ErroVB.h"
-#include "app/Globais.h"
+#include "base/DialogosRoteiro.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
 #include "rails/ChaveBist.h"
 #include "rails/JulgamentoRail.h"
 #include "rails/ParseRails.h"

@@ -3,7 +3,7 @@
 
 #include "Apoio.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "report/EnderecoRelatorio.h"
 #include "report/RelatorioRail.h"
 #include "store/Banco.h"

@@ -1,6 +1,6 @@
-#include "app/DialogosRoteiro.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The value texts every screen shows and compares: exact texts for the same inputs, truncation
 // instead of rounding, "." in every result, and the run-time error numbers callers rely on.
 
-#include "app/ErroVB.h"
-#include "app/Valores.h"
+#include "base/ErroVB.h"
+#include "base/Valores.h"
 
 #include <QtTest>
 

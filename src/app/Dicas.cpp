@@ -1,7 +1,7 @@
 #include "app/Dicas.h"
 
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

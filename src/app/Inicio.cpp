@@ -1,7 +1,7 @@
 #include "app/Inicio.h"
 
 #include "app/DialogosQt.h"
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "app/Logotipo.h"
 #include "app/Partida.h"

@@ -1,6 +1,6 @@
 #include "app/Logotipo.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 #include <QLinearGradient>
 #include <QPainter>

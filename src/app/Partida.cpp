@@ -1,7 +1,7 @@
 #include "app/Partida.h"
 
-#include "app/Dialogos.h"
-#include "app/Globais.h"
+#include "base/Dialogos.h"
+#include "base/Globais.h"
 #include "online/Verificacoes.h"
 #include "store/Banco.h"
 #include "store/Configuracao.h"

@@ -1,7 +1,7 @@
 #include "app/fmxMenu.h"
 
-#include "app/Conversoes.h"
-#include "app/Traducao.h"
+#include "tela/Conversoes.h"
+#include "base/Traducao.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "app/xIdioma.h"
 
-#include "app/Conversoes.h"
-#include "app/Globais.h"
+#include "tela/Conversoes.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
-#include "app/Traducao.h"
+#include "base/Traducao.h"
 #include "store/Configuracao.h"
 
 #include <QGroupBox>

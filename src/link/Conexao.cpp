@@ -1,9 +1,9 @@
 #include "link/Conexao.h"
 
-#include "app/Dialogos.h"
-#include "app/ErroVB.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/Dialogos.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "link/Enlace.h"
 #include "link/ErroSerial.h"
 #include "link/Identificacao.h"
@@ -88,25 +88,21 @@ void Conexao::conecta(int porta) {
     if (!m_enlace.EnviaComando()) {
         // Already reported by the send; without a query under way the check could never end.
         m_enlace.fecha();
-        m_enlace.defineTitulo(globais().TituloPrincipal);
-        m_enlace.defineTextoStatus(QStringLiteral("Desconectado"));
-        m_enlace.defineStatus(QStringLiteral("0"));
+        m_enlace.defineEstado(EstadoEnlace::Desconectado);
         indicadoresDesligados();
         m_painel.CarregaPortas();
         return;
     }
     m_timer.start();
     m_painel.defineLegendaConectar(QStringLiteral("Conectando"));
-    m_enlace.defineTextoStatus(QStringLiteral("Conectando"));
-    m_enlace.defineStatus(QStringLiteral("2"));
+    m_enlace.defineEstado(EstadoEnlace::Conectando);
     m_painel.MostraStatus(QStringLiteral("Amarelo"));
 }
 
 void Conexao::desconecta() {
     m_enlace.fecha();
     indicadoresDesligados();
-    m_enlace.defineTextoStatus(QStringLiteral("Desconectado"));
-    m_enlace.defineStatus(QStringLiteral("0"));
+    m_enlace.defineEstado(EstadoEnlace::Desconectado);
     m_timer.stop();
     m_painel.defineModelo(QString());
 }
@@ -127,9 +123,7 @@ void Conexao::validaPorta() {
         Mensagem(QStringLiteral("MSG_PORTA"));
         m_enlace.fecha();
         indicadoresDesligados();
-        m_enlace.defineTextoStatus(QStringLiteral("Desconectado"));
-        m_enlace.defineStatus(QStringLiteral("0"));
-        m_enlace.defineTitulo(globais().TituloPrincipal);
+        m_enlace.defineEstado(EstadoEnlace::Desconectado);
         m_contador = 0;
         m_painel.CarregaPortas();
         return;
@@ -138,8 +132,7 @@ void Conexao::validaPorta() {
         m_timer.stop();
         m_painel.defineLegendaConectar(QStringLiteral("Desconectar"));
         m_painel.MostraStatus(QStringLiteral("Verde"));
-        m_enlace.defineTextoStatus(QStringLiteral("Conectado"));
-        m_enlace.defineStatus(QStringLiteral("1"));
+        m_enlace.defineEstado(EstadoEnlace::Ocioso);
         m_painel.conectado();
         if (m_identificacao.VarianteConexao())
             m_contador = 0;

@@ -1,9 +1,9 @@
 #include "link/Enlace.h"
 
-#include "app/Dialogos.h"
-#include "app/ErroVB.h"
-#include "app/Globais.h"
-#include "app/Traducao.h"
+#include "base/Dialogos.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "link/ErroSerial.h"
 #include "link/MapaPortas.h"
 
@@ -54,18 +54,23 @@ void Enlace::fecha() {
         m_porta.close();
 }
 
-void Enlace::defineStatus(const QString& status) {
-    if (status == m_status)
+void Enlace::defineEstado(EstadoEnlace estado) {
+    static const QString Digitos[] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                      QStringLiteral("3")};
+    static const QString Textos[] = {QStringLiteral("Desconectado"), QStringLiteral("Conectado"),
+                                     QStringLiteral("Conectando"), QStringLiteral("Comunicando")};
+    const int i = int(estado);
+    const bool ocupado = estado == EstadoEnlace::Conectando || estado == EstadoEnlace::Comunicando;
+    defineTitulo(ocupado ? Traduz(QStringLiteral("Comunicando")) + QStringLiteral("...") : globais().TituloPrincipal);
+    if (Textos[i] != m_textoStatus) {
+        m_textoStatus = Textos[i];
+        emit textoStatusMudou(m_textoStatus);
+    }
+    if (estado == m_estado)
         return;
-    m_status = status;
+    m_estado = estado;
+    m_status = Digitos[i];
     emit statusMudou(m_status);
-}
-
-void Enlace::defineTextoStatus(const QString& chave) {
-    if (chave == m_textoStatus)
-        return;
-    m_textoStatus = chave;
-    emit textoStatusMudou(m_textoStatus);
 }
 
 void Enlace::defineTitulo(const QString& titulo) {
@@ -119,9 +124,7 @@ void Enlace::defineModeloBox(const QString& modelo) {
 bool Enlace::EnviaComando() {
     if (m_comando.isEmpty())
         return false;
-    defineTextoStatus(QStringLiteral("Comunicando"));
-    defineStatus(QStringLiteral("3"));
-    defineTitulo(Traduz(QStringLiteral("Comunicando")) + QStringLiteral("..."));
+    defineEstado(EstadoEnlace::Comunicando);
     try {
         if (!m_porta.isOpen())
             throw ErroSerial::de(ErroSerial::SomentePortaAberta);
@@ -134,9 +137,7 @@ bool Enlace::EnviaComando() {
         else
             dialogos().erro(e.numero(), e.descricao(), QStringLiteral("Erro ao enviar comando Nº "));
         if (m_porta.isOpen()) {
-            defineTitulo(globais().TituloPrincipal);
-            defineTextoStatus(QStringLiteral("Conectado"));
-            defineStatus(QStringLiteral("1"));
+            defineEstado(EstadoEnlace::Ocioso);
         } else {
             perdeEnlace();
         }
@@ -216,14 +217,11 @@ void Enlace::FinalizaComando() {
         emit entregue(r);
     }
     g.TelaAtiva = QStringLiteral("0");
-    defineTextoStatus(QStringLiteral("Conectado"));
-    defineStatus(QStringLiteral("1"));
+    defineEstado(EstadoEnlace::Ocioso);
 }
 
 void Enlace::falhaLeitura(QTimer& timer, const ErroVB& erro) {
-    defineTitulo(globais().TituloPrincipal);
-    defineTextoStatus(QStringLiteral("Conectado"));
-    defineStatus(QStringLiteral("1"));
+    defineEstado(EstadoEnlace::Ocioso);
     timer.stop();
     dialogos().erro(erro.numero(), erro.descricao());
 }
@@ -247,9 +245,7 @@ void Enlace::perdeEnlace() {
     // No answer is coming: whoever asked must not receive the next connection's query.
     g.TelaAtiva = QStringLiteral("0");
     g.EspelhoAtivo = false;
-    defineTitulo(g.TituloPrincipal);
-    defineTextoStatus(QStringLiteral("Desconectado"));
-    defineStatus(QStringLiteral("0"));
+    defineEstado(EstadoEnlace::Desconectado);
     emit portaPerdida();
 }
 

@@ -12,6 +12,14 @@ namespace tarsel {
 
 class ErroVB;
 
+// The link state. Its digit text ("0" to "3", see `Enlace::Status`) is what the screens compare.
+enum class EstadoEnlace {
+    Desconectado = 0, // port closed
+    Ocioso = 1,       // connected and idle: the only state in which a screen may send
+    Conectando = 2,   // port opened, the first query under way
+    Comunicando = 3,  // a command under way
+};
+
 // The query that identifies the phone (also the connection check).
 inline const QString ConsultaModelo = QStringLiteral("syscfg print RMd#");
 
@@ -31,15 +39,17 @@ public:
     void fecha();
     bool portaAberta() const { return m_porta.isOpen(); }
 
-    // Link state: "0" disconnected, "2" connecting, "3" command under way, "1" connected and idle.
+    // Link state as its digit: "0" disconnected, "2" connecting, "3" command under way, "1" idle.
     const QString& Status() const { return m_status; }
-    void defineStatus(const QString& status);
+    EstadoEnlace estado() const { return m_estado; }
+    bool ocioso() const { return m_estado == EstadoEnlace::Ocioso; }
+    // Sets the state together with its status text and the main window's caption: "Comunicando..."
+    // (translated) while connecting or communicating, the program's title otherwise.
+    void defineEstado(EstadoEnlace estado);
     // The status text as its Portuguese key ("Desconectado", "Conectando", "Comunicando", "Conectado").
     const QString& textoStatus() const { return m_textoStatus; }
-    void defineTextoStatus(const QString& chave);
     // The main window's caption as the link last set it (empty until then).
     const QString& titulo() const { return m_titulo; }
-    void defineTitulo(const QString& titulo);
 
     // The command field: the current or last command, without line end.
     const QString& txtComandos() const { return m_comando; }
@@ -87,6 +97,7 @@ private:
     void falhaLeitura(QTimer& timer, const ErroVB& erro);
     void erroPorta(QSerialPort::SerialPortError erro);
     void perdeEnlace();
+    void defineTitulo(const QString& titulo);
     void mudouConsole(const QString& acrescimo, bool substituido);
     QString leTrecho();
     static int codigoAtivo();
@@ -95,6 +106,7 @@ private:
     Roteador m_roteador;
     QTimer m_timer1;
     QTimer m_timer2;
+    EstadoEnlace m_estado = EstadoEnlace::Desconectado;
     QString m_status = QStringLiteral("0");
     QString m_textoStatus = QStringLiteral("Desconectado");
     QString m_titulo;

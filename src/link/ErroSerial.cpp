@@ -1,6 +1,6 @@
 #include "link/ErroSerial.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 namespace tarsel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 
 #include <QSerialPort>
 

@@ -1,6 +1,6 @@
 #include "link/Identificacao.h"
 
-#include "app/Traducao.h"
+#include "base/Traducao.h"
 #include "link/Enlace.h"
 #include "link/PainelConexao.h"
 

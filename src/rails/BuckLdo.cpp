@@ -1,9 +1,9 @@
 #include "rails/BuckLdo.h"
 
-#include "app/Conversoes.h"
-#include "app/Globais.h"
+#include "tela/Conversoes.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
-#include "app/Traducao.h"
+#include "base/Traducao.h"
 #include "app/fmxMenu.h"
 #include "rails/MarcadoresRail.h"
 

@@ -1,11 +1,11 @@
 #include "rails/BuckTeste.h"
 
-#include "app/Conversoes.h"
-#include "app/Dialogos.h"
-#include "app/ErroVB.h"
-#include "app/Globais.h"
+#include "tela/Conversoes.h"
+#include "base/Dialogos.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
 #include "app/Inicial.h"
-#include "app/Traducao.h"
+#include "base/Traducao.h"
 #include "app/fmxMenu.h"
 #include "link/Enlace.h"
 

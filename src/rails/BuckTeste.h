@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/PainelProgresso.h"
+#include "tela/PainelProgresso.h"
 
-#include "app/Tela.h"
+#include "tela/Tela.h"
 #include "rails/BuckTesteParse.h"
 
 #include <QIcon>

@@ -1,7 +1,8 @@
 #include "rails/BuckTesteParse.h"
 
-#include "app/Traducao.h"
-#include "app/Valores.h"
+#include "base/Familias.h"
+#include "base/Traducao.h"
+#include "base/Valores.h"
 #include "rails/MarcadoresRail.h"
 #include "store/Banco.h"
 
@@ -221,7 +222,7 @@ QString BuckTesteParse::NotaBucks(const QString& modelo) {
         nota += quebra + recuo + b + QStringLiteral(" = 0.000 V");
     if (avisoGpu)
         nota += quebra + quebra + recuo + Traduz(QStringLiteral("Buck6GPU"));
-    nota += quebra + quebra + recuo + Traduz(ModeloOitoOuX(modelo) ? QStringLiteral("VAR4") : QStringLiteral("VAR3"));
+    nota += quebra + quebra + recuo + Traduz(FamiliaOitoOuX(modelo) ? QStringLiteral("VAR4") : QStringLiteral("VAR3"));
     return nota;
 }
 

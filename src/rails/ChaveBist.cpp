@@ -1,6 +1,6 @@
 #include "rails/ChaveBist.h"
 
-#include "app/Dialogos.h"
+#include "base/Dialogos.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "rails/DecimaisRail.h"
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 #include "store/Configuracao.h"
 
 namespace tarsel {

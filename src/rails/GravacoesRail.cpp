@@ -1,8 +1,8 @@
 #include "rails/GravacoesRail.h"
 
-#include "app/Dialogos.h"
-#include "app/ErroVB.h"
-#include "app/Traducao.h"
+#include "base/Dialogos.h"
+#include "base/ErroVB.h"
+#include "base/Traducao.h"
 #include "rails/LinhasRail.h"
 
 namespace tarsel {

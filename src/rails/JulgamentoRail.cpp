@@ -1,6 +1,6 @@
 #include "rails/JulgamentoRail.h"
 
-#include "app/Valores.h"
+#include "base/Valores.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "rails/LinhasRail.h"
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 #include "rails/ConsultaRail.h"
 #include "store/Banco.h"
 

@@ -15,10 +15,6 @@ inline const QString MarcadorTempoEsgotado = QStringLiteral("**");
 // A rail whose line is missing from the answer: the translation of "Sem Medição" + "*".
 QString MarcadorSemMedicao();
 
-// True for "IP 8", "IP 8 Plus", "IP X": these families do not report the current of Buck0.
-// Only the first four characters count.
-bool ModeloOitoOuX(const QString& modelo);
-
 // The note lbVar of a rail screen for the model: VAR4 for the 8/X families, VAR3 otherwise; the PMU
 // screen adds " ** " and the upper-case translation of "Sem Medição" (what "**" means there).
 QString NotaRail(TelaRail tela, const QString& modelo);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PainelProgresso.h"
-#include "app/Tela.h"
+#include "tela/PainelProgresso.h"
+#include "tela/Tela.h"
 #include "rails/DecimaisRail.h"
 
 #include <QFrame>

@@ -1,7 +1,8 @@
 #include "rails/ParseRails.h"
 
-#include "app/ErroVB.h"
-#include "app/Valores.h"
+#include "base/ErroVB.h"
+#include "base/Familias.h"
+#include "base/Valores.h"
 #include "rails/ChaveBist.h"
 #include "rails/LinhasRail.h"
 #include "rails/MarcadoresRail.h"
@@ -28,11 +29,11 @@ bool ParseRails::parseia(const QString& resposta) const {
 bool ParseRails::pulada(const LinhaRail& linha) const {
     const QString orig = SemEspacos(linha.Orig);
     if (m_tela == TelaRail::VCore) {
-        if (ModeloOitoOuX(m_modelo) && SemEspacos(linha.Malha) == QLatin1String("mABUCK0"))
+        if (FamiliaOitoOuX(m_modelo) && SemEspacos(linha.Malha) == QLatin1String("mABUCK0"))
             return true;
         return orig == QLatin1String("Buck1") || orig == QLatin1String("Buck8");
     }
-    if (ModeloOitoOuX(m_modelo) && orig == QLatin1String("mABuck0"))
+    if (FamiliaOitoOuX(m_modelo) && orig == QLatin1String("mABuck0"))
         return true;
     if (orig == QLatin1String("Buck1") || orig == QLatin1String("Buck8") || orig == QLatin1String("mABuck1") ||
         orig == QLatin1String("mABuck8"))

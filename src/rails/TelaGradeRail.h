@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/PainelProgresso.h"
+#include "tela/PainelProgresso.h"
 
-#include "app/Tela.h"
+#include "tela/Tela.h"
 #include "rails/ConsultaRail.h"
 #include "rails/DecimaisRail.h"
 #include "rails/ModeloGradeRail.h"
 #include "rails/TelaRail.h"
 
-#include "app/Dialogos.h"
-#include "app/ErroVB.h"
+#include "base/Dialogos.h"
+#include "base/ErroVB.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "report/EnderecoRelatorio.h"
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 #include "store/Banco.h"
 
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "report/RelatorioRail.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 #include "rails/JulgamentoRail.h"
 #include "rails/MarcadoresRail.h"
 #include "report/EnderecoRelatorio.h"

@@ -1,7 +1,7 @@
 #include "store/Banco.h"
 
-#include "app/ErroVB.h"
-#include "app/Globais.h"
+#include "base/ErroVB.h"
+#include "base/Globais.h"
 
 #include <QAtomicInt>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "store/Configuracao.h"
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 #include "store/Banco.h"
 
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "app/Dialogos.h"
+#include "base/Dialogos.h"
 
 namespace tarsel {
 

@@ -1,4 +1,4 @@
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 namespace tarsel {
 

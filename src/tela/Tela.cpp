@@ -1,6 +1,6 @@
-#include "app/Tela.h"
+#include "tela/Tela.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 namespace tarsel {
 

@@ -1,6 +1,6 @@
-#include "app/PainelProgresso.h"
+#include "tela/PainelProgresso.h"
 
-#include "app/Conversoes.h"
+#include "tela/Conversoes.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 namespace tarsel {
 

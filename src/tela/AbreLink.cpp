@@ -1,6 +1,6 @@
-#include "app/AbreLink.h"
+#include "tela/AbreLink.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/DialogosRoteiro.h"
+#include "base/DialogosRoteiro.h"
 
 #include <QStringList>
 

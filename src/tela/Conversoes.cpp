@@ -1,4 +1,4 @@
-#include "app/Conversoes.h"
+#include "tela/Conversoes.h"
 
 namespace tarsel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogos.h"
+#include "base/Dialogos.h"
 
 #include <QList>
 #include <QQueue>

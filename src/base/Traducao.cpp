@@ -1,6 +1,6 @@
-#include "app/Traducao.h"
+#include "base/Traducao.h"
 
-#include "app/Globais.h"
+#include "base/Globais.h"
 
 #include <QHash>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "app/Valores.h"
+#include "base/Valores.h"
 
-#include "app/ErroVB.h"
+#include "base/ErroVB.h"
 
 #include <QLocale>
 
