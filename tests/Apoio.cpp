@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -124,11 +125,23 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo)
     return fd;
 }
 
+CapturaLinks::CapturaLinks()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "abre");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "abre");
+}
+
+CapturaLinks::~CapturaLinks()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
 bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms)
 {
     principal.CarregaPortas();
     principal.cbPortas()->setCurrentText(QString::number(porta));
-    principal.Botoes(1)->click();
+    principal.Botoes(Botao::Conectar)->click();
     return QTest::qWaitFor(
         [&] { return principal.lbModelo()->text() == numero && principal.enlace().Status() == QLatin1String("1"); }, ms);
 }

@@ -1,16 +1,24 @@
 #pragma once
 
-#include <QProcess>
+#include "app/Inicial.h"
+#include "app/Telas.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
+#include "link/Enlace.h"
 #include "link/PainelConexao.h"
+#include "tela/ContextoTela.h"
 
 #include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
 
-namespace tarsel {
-class Inicial;
-}
+#include <memory>
 
 namespace tarsel::teste {
 
@@ -68,6 +76,99 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo = nul
 // Clicks connect on `principal` for the port and waits until the phone answered with `numero` and the
 // link is idle. False when that does not happen within the time.
 bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms = 15000);
+
+// Catches the http and https addresses the program opens, instead of handing them to a browser.
+class CapturaLinks : public QObject {
+    Q_OBJECT
+public:
+    CapturaLinks();
+    ~CapturaLinks() override;
+    QList<QUrl> urls;
+
+public slots:
+    void abre(const QUrl& url) { urls << url; }
+};
+
+// A screen's context without a main window: a real link (closed until a test opens it), a family and a
+// model number the test sets, and a record of the screens the screen asked to open (none opens).
+class ContextoTeste : public ContextoTela {
+public:
+    QString familiaAtual = QStringLiteral("IP 7");
+    QString numero;
+    QStringList pedidas;
+    mutable Enlace link;
+
+    QString familia() const override { return familiaAtual; }
+    QString numeroModelo() const override { return numero; }
+    Enlace& enlace() const override { return link; }
+    QWidget* abreTela(const QString& nome) override
+    {
+        pedidas << nome;
+        return nullptr;
+    }
+    bool temTela(const QString&) const override { return false; }
+    QWidget* tela(const QString&) const override { return nullptr; }
+    int alturaPrincipal() const override { return 900; }
+};
+
+// The bench of a screen test (in the language the test has set): a temporary program folder (with `sql` run on its database), the
+// scripted dialogs, a main window with every screen installed and shown, the simulated phone once
+// `conecta` is called, and the screen `T` registered as `nome`. The main window goes first on
+// destruction, so a closing screen still finds its folder.
+template <typename T> class BancadaTela {
+public:
+    explicit BancadaTela(const QString& nome, const QString& sql = {}) : m_nome(nome)
+    {
+        globais().Versao = VersaoPrograma;
+        if (!sql.isEmpty())
+            executaSql(pasta.banco(), sql);
+        principal = std::make_unique<Inicial>();
+        InstalaTelas(*principal);
+        principal->carrega();
+        principal->resize(1400, 900);
+        principal->show();
+    }
+    ~BancadaTela()
+    {
+        principal.reset();
+        // The main window leaves its port-text hook behind; the next one must not call into this one.
+        globais().textoPorta = {};
+    }
+
+    // Starts the simulated phone `numero` with `falhas` and connects to it; false (with the reason
+    // logged) when the phone is not connected and idle in time.
+    bool conecta(const QString& numero = QStringLiteral("A1778"), const QStringList& falhas = {})
+    {
+        sim = std::make_unique<Simulador>(pasta.caminho(), 3, numero, falhas);
+        if (!sim->pronto()) {
+            qWarning() << sim->erro();
+            return false;
+        }
+        return ConectaPrincipal(*principal, 3, numero);
+    }
+
+    // Opens the screen as its button or sub-menu entry does.
+    T* abre() { return qobject_cast<T*>(principal->abreTela(m_nome)); }
+    T* tela() const { return qobject_cast<T*>(principal->tela(m_nome)); }
+
+    // Closes the screen's window and waits until it is gone.
+    bool fecha()
+    {
+        QPointer<T> t = tela();
+        if (!t)
+            return true;
+        t->parentWidget()->close();
+        return QTest::qWaitFor([&t] { return t.isNull(); }, 5000);
+    }
+
+    PastaPrograma pasta;
+    DialogosRoteiro dialogos;
+    std::unique_ptr<Simulador> sim;
+    std::unique_ptr<Inicial> principal;
+
+private:
+    QString m_nome;
+};
 
 // The main window's header as the link sees it, recording what it is told.
 class PainelGravado : public PainelConexao {

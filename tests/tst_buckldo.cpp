@@ -71,65 +71,20 @@ const QStringList LeituraLdo = {
     QStringLiteral("Ldo6|0.001 V|0.1 %"), QStringLiteral("mA Ldo0|1,1 mA|"),
 };
 
-// Catches the addresses the program opens.
-class CapturaLinks : public QObject {
-    Q_OBJECT
-public:
-    CapturaLinks() {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "abre");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "abre");
-    }
-    ~CapturaLinks() override {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    }
-    QList<QUrl> urls;
-
-public slots:
-    void abre(const QUrl& url) { urls << url; }
-};
+using teste::CapturaLinks;
 
 // A program folder with the rail rows, the scripted dialogs, the simulator and the main window.
-// The main window goes first on destruction, so a closing screen still finds its folder.
-class Bancada {
-public:
-    Bancada() {
-        teste::executaSql(pasta.banco(), Trilhos);
-        w = std::make_unique<Inicial>();
-        BuckLdo::registra(*w);
-        w->carrega();
-        w->show();
-    }
-    ~Bancada() {
-        w.reset();
-        // The main window leaves its port-text hook behind; the next one must not call into this one.
-        globais().textoPorta = {};
-    }
+struct Bancada : teste::BancadaTela<BuckLdo> {
+    Bancada() : BancadaTela(NomeTela::BuckLdo, Trilhos) {}
 
-    bool conecta(const QStringList& falhas = {}) {
-        sim = std::make_unique<teste::Simulador>(pasta.caminho(), 3, QStringLiteral("A1778"), falhas);
-        if (!sim->pronto()) {
-            qWarning() << sim->erro();
-            return false;
-        }
-        return teste::ConectaPrincipal(*w, 3, QStringLiteral("A1778"));
-    }
+    bool conecta(const QStringList& falhas = {}) { return BancadaTela::conecta(QStringLiteral("A1778"), falhas); }
 
     BuckLdo* abre() {
-        w->Botoes(4)->click();
-        return qobject_cast<BuckLdo*>(w->tela(NomeTela::BuckLdo));
+        principal->Botoes(Botao::BuckLdo)->click();
+        return tela();
     }
 
-    void fecha(BuckLdo* t) {
-        QPointer<BuckLdo> p(t);
-        t->parentWidget()->close();
-        QTRY_VERIFY(p.isNull());
-    }
-
-    teste::PastaPrograma pasta;
-    DialogosRoteiro dialogos;
-    std::unique_ptr<teste::Simulador> sim;
-    std::unique_ptr<Inicial> w;
+    void fecha(BuckLdo*) { QVERIFY(BancadaTela::fecha()); }
 };
 
 QTimer* timer(QWidget* t, const char* nome) {
@@ -211,11 +166,11 @@ private slots:
         // Nothing is sent by opening.
         QVERIFY(!timer(t, "Timer1")->isActive());
         QCOMPARE(globais().TelaAtiva, QStringLiteral("0"));
-        QVERIFY(b.w->enlace().txtComandos() != Comando);
+        QVERIFY(b.principal->enlace().txtComandos() != Comando);
         // Sizes in twips: 16005 wide; 2400 twips below a main window higher than 11000 twips.
-        QVERIFY(b.w->height() * 15 > 11000);
+        QVERIFY(b.principal->height() * 15 > 11000);
         QCOMPARE(t->parentWidget()->width(), 16005 / 15);
-        QCOMPARE(t->parentWidget()->height(), b.w->height() - 2400 / 15);
+        QCOMPARE(t->parentWidget()->height(), b.principal->height() - 2400 / 15);
         // Only hidden columns are the model, the references and the type.
         QStringList ocultas;
         for (int c = 0; c < t->Data1()->columnCount(); ++c) {
@@ -247,7 +202,7 @@ private slots:
         // Under way: empty readings on screen, the command out for code 15, everything locked.
         QCOMPARE(t->tipo(), tipo);
         QCOMPARE(coluna(t, QStringLiteral("Leitura")), QStringList(esperado.size(), QString()));
-        QCOMPARE(b.w->enlace().txtComandos(), Comando);
+        QCOMPARE(b.principal->enlace().txtComandos(), Comando);
         QCOMPARE(globais().TelaAtiva, QStringLiteral("15"));
         QVERIFY(t->FrameVCore()->isVisible());
         QVERIFY(t->FrameSelecoes()->isVisible());
@@ -264,7 +219,7 @@ private slots:
                            static_cast<QWidget*>(t->ComboDecimais()), static_cast<QWidget*>(t->ComboDecimaisAmp()),
                            static_cast<QWidget*>(t->Frame1())})
             QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
-        QCOMPARE(b.w->Status(), QStringLiteral("1"));
+        QCOMPARE(b.principal->Status(), QStringLiteral("1"));
         QCOMPARE(b.dialogos.caixas.size(), 0);
     }
 
@@ -316,13 +271,19 @@ private slots:
         QVERIFY(b.conecta({QStringLiteral("desliga")}));
         BuckLdo* t = b.abre();
         QVERIFY(le(t, t->Botao1()));
-        QCOMPARE(b.w->Status(), QStringLiteral("0"));
+        QCOMPARE(b.principal->Status(), QStringLiteral("0"));
         QCOMPARE(coluna(t, QStringLiteral("Leitura")), QStringList(8, QString()));
         QVERIFY(!t->leituraFeita());
         QVERIFY(!t->FrameVCore()->isVisible());
+        QVERIFY(!t->FrameVCore()->TimerBarra().isActive());
         QVERIFY(t->Botao1()->isEnabled());
         QVERIFY(t->ComboDecimais()->isEnabled());
         QVERIFY(t->Frame1()->isEnabled());
+        // The link's message is the only one.
+        QTRY_COMPARE(b.dialogos.caixas.size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(b.dialogos.caixas.size(), 1);
+        QCOMPARE(b.dialogos.caixas.first().icone, Dialogos::Icone::Critico);
     }
 
     void refrescosDoTimer2_data() {
@@ -396,7 +357,7 @@ private slots:
         QVERIFY(t->FrameSelecoes()->isVisible());
         QVERIFY(!timer(t, "Timer1")->isActive());
         QCOMPARE(globais().TelaAtiva, QStringLiteral("0"));
-        QVERIFY(b.w->enlace().txtComandos().isEmpty());
+        QVERIFY(b.principal->enlace().txtComandos().isEmpty());
 
         // Orderings, recordings and the report do nothing without a reading and a link.
         const QStringList antes = coluna(t, QStringLiteral("Orig"));
@@ -612,7 +573,7 @@ private slots:
         BuckLdo* t = b.abre();
         QVERIFY(le(t, t->Botao1()));
         QCOMPARE(t->lbVar()->text().trimmed(), Traduz(QStringLiteral("VAR3")));
-        b.w->ComboAparelhos()->setCurrentText(QStringLiteral("IP 8"));
+        b.principal->ComboAparelhos()->setCurrentText(QStringLiteral("IP 8"));
         QCOMPARE(t->windowTitle(), QStringLiteral("Buck & Ldo - IP 8  A1778 - Voltrace Tarsel"));
         QCOMPARE(t->lbVar()->text(), Traduz(QStringLiteral("VAR4")));
         QCOMPARE(linhas(t), QStringList({"Buck0||", "Buck2||"}));
@@ -620,18 +581,14 @@ private slots:
             QVERIFY2(l.section(QLatin1Char('|'), 1, 2) == QLatin1String("|"), qPrintable(l));
     }
 
-    void buckTestAbrePeloSubMenu() {
+    void buckTestAbreATelaDoTeste() {
         Bancada b;
-        BuckLdo* semBuckTeste = b.abre();
-        QVERIFY(!semBuckTeste->Botao3()->isEnabled());
-        b.fecha(semBuckTeste);
-
-        int aberturas = 0;
-        b.w->menu()->defineAcao(0, [&aberturas] { ++aberturas; });
         BuckLdo* t = b.abre();
         QVERIFY(t->Botao3()->isEnabled());
+        QVERIFY(!b.principal->tela(NomeTela::BuckTeste));
         t->Botao3()->click();
-        QCOMPARE(aberturas, 1);
+        QVERIFY(b.principal->tela(NomeTela::BuckTeste));
+        QVERIFY(globais().telaAberta(NomeTela::BuckTeste));
     }
 };
 

@@ -27,36 +27,25 @@ namespace {
 constexpr int Porta = 3;
 constexpr int Espera = 20000; // ms; the simulator paces its bytes at the line speed
 
-// A main window connected to the simulator, with the buck test wired in.
-struct Bancada {
-    teste::PastaPrograma pasta;
-    DialogosRoteiro dialogos;
-    std::unique_ptr<teste::Simulador> sim;
-    std::unique_ptr<Inicial> principal;
+// A main window with every screen, the buck test opened by its sub-menu entry.
+struct Bancada : teste::BancadaTela<BuckTeste> {
+    Bancada() : BancadaTela(NomeTela::BuckTeste) {}
 
+    // Starts the simulated phone and clicks connect, without waiting for its answer.
     bool liga(const QString& modelo, const QStringList& falhas = {}) {
         sim = std::make_unique<teste::Simulador>(pasta.caminho(), Porta, modelo, falhas);
         if (!sim->pronto()) {
             qWarning() << sim->erro();
             return false;
         }
-        abre();
         principal->cbPortas()->setCurrentText(QString::number(Porta));
-        principal->Botoes(1)->click();
+        principal->Botoes(Botao::Conectar)->click();
         return true;
     }
 
-    void abre() {
-        principal = std::make_unique<Inicial>();
-        principal->carrega();
-        BuckTeste::registra(*principal);
-        principal->resize(1400, 900);
-        principal->show();
-    }
-
     BuckTeste* tela() {
-        principal->menu()->btMenu(0)->click();
-        return qobject_cast<BuckTeste*>(principal->tela(NomeTela::BuckTeste));
+        principal->menu()->btMenu(EntradaMenu::BuckTeste)->click();
+        return BancadaTela::tela();
     }
 };
 
@@ -263,7 +252,6 @@ private slots:
 
     void desconectadoOsBotoesNaoFazemNada() {
         Bancada b;
-        b.abre();
         BuckTeste* t = b.tela();
         QVERIFY(t);
         t->btBl(BuckTeste::Leitura)->click();
@@ -284,7 +272,14 @@ private slots:
         QVERIFY(t->aguardando());
         QTRY_VERIFY_WITH_TIMEOUT(!t->aguardando(), Espera);
         QVERIFY(!t->FrameVCore()->isVisible());
+        QVERIFY(!t->FrameVCore()->TimerBarra().isActive());
         QCOMPARE(t->ListView()->count(), 0);
+        QCOMPARE(b.principal->Status(), QStringLiteral("0"));
+        // The link's message is the only one.
+        QTRY_COMPARE(b.dialogos.caixas.size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(b.dialogos.caixas.size(), 1);
+        QCOMPARE(b.dialogos.caixas.first().icone, Dialogos::Icone::Critico);
     }
 
     void trocaDeModeloSegueOComparadorEANota() {
@@ -335,7 +330,6 @@ private slots:
     void originalAnalisaOQueEstaNaCaixa() {
         QFETCH(QString, texto);
         Bancada b;
-        b.abre();
         BuckTeste* t = b.tela();
         t->txtDados()->setPlainText(texto);
         t->btOriginal()->click();
@@ -364,7 +358,6 @@ private slots:
         QFETCH(int, idioma);
         globais().IdiomaAtual = quint8(idioma);
         Bancada b;
-        b.abre();
         BuckTeste* t = b.tela();
         QCOMPARE(t->windowTitle(), QStringLiteral("Buck & Ldo - Voltrace Tarsel"));
         QTEST(t->btBl(BuckTeste::Leitura)->text(), "leitura");
@@ -376,7 +369,6 @@ private slots:
 
     void aberturaPeloSubMenuEFechamento() {
         Bancada b;
-        b.abre();
         BuckTeste* t = b.tela();
         QVERIFY(t);
         QVERIFY(globais().telaAberta(NomeTela::BuckTeste));
@@ -396,14 +388,6 @@ private slots:
     void buckELdoVoltamParaATelaBuckLdo() {
         QFETCH(QString, botao);
         Bancada b;
-        b.abre();
-        b.principal->defineAcao(4, [&b] {
-            b.principal->abreTela(NomeTela::BuckLdo, [] {
-                auto* t = new Tela(NomeTela::BuckLdo);
-                t->resize(300, 200);
-                return t;
-            });
-        });
         BuckTeste* t = b.tela();
         t->findChild<QPushButton*>(botao)->click();
         QTRY_VERIFY(!globais().telaAberta(NomeTela::BuckTeste));
@@ -411,15 +395,18 @@ private slots:
     }
 
     void semTelaBuckLdoFicaAberta() {
-        Bancada b;
-        b.abre();
-        b.principal->defineAcao(4, {});
-        QPointer<BuckTeste> t = b.tela();
+        // Without a Buck and LDO screen to go back to, the buck test stays where it is.
+        teste::PastaPrograma pasta;
+        teste::ContextoTeste contexto;
+        auto* t = new BuckTeste(contexto);
+        QPointer<BuckTeste> vivo(t);
+        t->show();
         t->Botao1()->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(t);
+        QVERIFY(vivo);
         QVERIFY(t->isVisible());
-        QVERIFY(globais().telaAberta(NomeTela::BuckTeste));
+        QCOMPARE(contexto.pedidas, QStringList{NomeTela::BuckLdo});
+        delete t;
     }
 };
 

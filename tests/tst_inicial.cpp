@@ -5,9 +5,11 @@
 
 #include "base/DialogosRoteiro.h"
 #include "app/Dicas.h"
+#include "app/RegistroTelas.h"
 #include "base/Globais.h"
 #include "app/Inicial.h"
-#include "tela/Tela.h"
+#include "link/Resposta.h"
+#include "tela/TelaComando.h"
 #include "app/fmxMenu.h"
 #include "app/xIdioma.h"
 #include "store/Configuracao.h"
@@ -37,12 +39,30 @@ void moveSobre(QWidget* w)
     QCoreApplication::sendEvent(w, &e);
 }
 
-Tela* telaDeTeste(const QString& nome)
+// A screen that sends with `codigo` and records what the main window tells it.
+class TelaDeTeste : public TelaComando {
+public:
+    TelaDeTeste(ContextoTela& c, const QString& nome, int codigo = 90)
+        : TelaComando(c, nome, codigo)
+    {
+        setWindowTitle(nome);
+        resize(300, 200);
+    }
+    QStringList chamadas;
+
+    void aoMudarModelo(const QString& familia) override { chamadas << QStringLiteral("modelo ") + familia; }
+    void aoBuscarDadosGravados(const QString& familia) override { chamadas << QStringLiteral("dados ") + familia; }
+    void aoConectar() override { chamadas << QStringLiteral("conectado"); }
+    void aoMudarIdioma() override { chamadas << QStringLiteral("idioma"); }
+
+protected:
+    void recebe(const Resposta&) override {}
+};
+
+void registraDeTeste(Inicial& w, const QString& nome, int codigo = 90, bool fechaNoIdioma = true)
 {
-    auto* t = new Tela(nome);
-    t->setWindowTitle(nome);
-    t->resize(300, 200);
-    return t;
+    w.telas().registra({nome, [nome, codigo](ContextoTela& c) -> Tela* { return new TelaDeTeste(c, nome, codigo); },
+                        Botao::Nenhum, EntradaMenu::Nenhuma, fechaNoIdioma});
 }
 } // namespace
 
@@ -75,12 +95,12 @@ private slots:
         Inicial w;
         w.carrega();
         QCOMPARE(w.windowTitle(), QStringLiteral("Voltrace Tarsel v.2.42"));
-        QTEST(w.Botoes(2)->text(), "comandos");
-        QTEST(w.Botoes(10)->text(), "botaoIdioma");
-        QTEST(w.Botoes(1)->text(), "conectar");
+        QTEST(w.Botoes(Botao::Comandos)->text(), "comandos");
+        QTEST(w.Botoes(Botao::Idioma)->text(), "botaoIdioma");
+        QTEST(w.Botoes(Botao::Conectar)->text(), "conectar");
         QTEST(w.St1()->text(), "estado");
-        QCOMPARE(w.Botoes(3)->text(), QStringLiteral("VCore"));
-        QCOMPARE(w.Botoes(10)->toolTip(), QStringLiteral("Idioma / Language"));
+        QCOMPARE(w.Botoes(Botao::VCore)->text(), QStringLiteral("VCore"));
+        QCOMPARE(w.Botoes(Botao::Idioma)->toolTip(), QStringLiteral("Idioma / Language"));
         QCOMPARE(w.lbTristarTigris()->text(), QStringLiteral("Tristar\r\nTigris"));
         QCOMPARE(w.corStatus(), QStringLiteral("Branco"));
         QCOMPARE(w.ComboAparelhos()->currentText(), QStringLiteral("IP 7"));
@@ -95,9 +115,12 @@ private slots:
         Inicial w;
         w.carrega();
         w.show();
-        w.abreTela(NomeTela::Master, [] { return telaDeTeste(NomeTela::Master); });
-        w.abreTela(NomeTela::Nand, [] { return telaDeTeste(NomeTela::Nand); });
-        w.abreTela(NomeTela::PMU, [] { return telaDeTeste(NomeTela::PMU); });
+        for (const QString& nome : {NomeTela::Master, NomeTela::Nand, NomeTela::PMU}) {
+            registraDeTeste(w, nome);
+            w.abreTela(nome);
+        }
+        registraDeTeste(w, NomeTela::Sobre, 91, false);
+        auto* fica = static_cast<TelaDeTeste*>(w.abreTela(NomeTela::Sobre));
         QVERIFY(globais().telaAberta(NomeTela::Master));
 
         xIdioma janela(&w);
@@ -108,8 +131,11 @@ private slots:
         QTRY_VERIFY(!globais().telaAberta(NomeTela::Master));
         QTRY_VERIFY(!globais().telaAberta(NomeTela::Nand));
         QTRY_VERIFY(!globais().telaAberta(NomeTela::PMU));
+        // A screen that stays open through a language change takes the new texts instead.
+        QVERIFY(globais().telaAberta(NomeTela::Sobre));
+        QCOMPARE(fica->chamadas, QStringList{QStringLiteral("idioma")});
         QCOMPARE(int(globais().IdiomaAtual), 2);
-        QCOMPARE(w.Botoes(2)->text(), QStringLiteral("Commands"));
+        QCOMPARE(w.Botoes(Botao::Comandos)->text(), QStringLiteral("Commands"));
         QCOMPARE(janela.windowTitle(), QStringLiteral("Language"));
         QCOMPARE(janela.btIdioma(1)->text(), QStringLiteral("PORTUGUESE"));
         QCOMPARE(janela.lbFundoIdioma()->y(), 840 / 15);
@@ -122,15 +148,45 @@ private slots:
         Inicial w;
         w.carrega();
         int criadas = 0;
-        auto cria = [&criadas] {
-            ++criadas;
-            return telaDeTeste(NomeTela::IC);
-        };
-        QWidget* a = w.abreTela(NomeTela::IC, cria);
-        QWidget* b = w.abreTela(NomeTela::IC, cria);
+        w.telas().registra({NomeTela::IC, [&criadas](ContextoTela& c) -> Tela* {
+                                ++criadas;
+                                return new TelaDeTeste(c, NomeTela::IC);
+                            }});
+        QWidget* a = w.abreTela(NomeTela::IC);
+        QWidget* b = w.abreTela(NomeTela::IC);
         QCOMPARE(a, b);
         QCOMPARE(criadas, 1);
         QCOMPARE(w.areaTelas()->subWindowList().size(), 1);
+        QVERIFY(!w.abreTela(QStringLiteral("no such screen")));
+        // The open flag lives as long as the screen.
+        QVERIFY(globais().telaAberta(NomeTela::IC));
+        w.areaTelas()->closeAllSubWindows();
+        QTRY_VERIFY(!globais().telaAberta(NomeTela::IC));
+        QVERIFY(!w.tela(NomeTela::IC));
+    }
+
+    void mudancasChegamATelasAbertas()
+    {
+        // A family change reaches every open screen, the saved-data refresh only the screen whose command
+        // is under way, and the connection every open screen.
+        teste::PastaPrograma pasta;
+        Inicial w;
+        w.carrega();
+        registraDeTeste(w, NomeTela::IC, 5);
+        registraDeTeste(w, NomeTela::Nand, 4);
+        registraDeTeste(w, NomeTela::I2C, 6);
+        auto* ic = static_cast<TelaDeTeste*>(w.abreTela(NomeTela::IC));
+        auto* nand = static_cast<TelaDeTeste*>(w.abreTela(NomeTela::Nand));
+        globais().TelaAtiva = QStringLiteral("4");
+        w.ComboAparelhos()->setCurrentText(QStringLiteral("IP X"));
+        globais().TelaAtiva = QStringLiteral("0");
+        QCOMPARE(ic->chamadas, QStringList{QStringLiteral("modelo IP X")});
+        QCOMPARE(nand->chamadas, (QStringList{QStringLiteral("dados IP X"), QStringLiteral("modelo IP X")}));
+        QCOMPARE(w.lbTristarTigris()->text(), QStringLiteral("Hydra\r\nTigris"));
+        w.conectado();
+        QCOMPARE(ic->chamadas.last(), QStringLiteral("conectado"));
+        QCOMPARE(nand->chamadas.last(), QStringLiteral("conectado"));
+        QVERIFY(!w.tela(NomeTela::I2C)); // registered, never opened, told nothing
     }
 
     void subMenuSegueOPonteiro()
@@ -142,29 +198,29 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         fmxMenu* menu = w.menu();
 
-        paira(w.Botoes(4));
+        paira(w.Botoes(Botao::BuckLdo));
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->painelVisivel(), 0);
         QCOMPARE(menu->height(), 990 / 15);
         QCOMPARE(menu->width(), 1720 / 15);
         QCOMPARE(menu->y(), 0);
-        QCOMPARE(menu->mapTo(&w, QPoint(0, 0)).x(), w.Botoes(4)->mapTo(&w, QPoint(0, 0)).x());
+        QCOMPARE(menu->mapTo(&w, QPoint(0, 0)).x(), w.Botoes(Botao::BuckLdo)->mapTo(&w, QPoint(0, 0)).x());
 
-        paira(w.Botoes(7));
+        paira(w.Botoes(Botao::Nand));
         QVERIFY(!menu->isVisible());
 
-        paira(w.Botoes(5));
+        paira(w.Botoes(Botao::RF));
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->painelVisivel(), 2);
         QCOMPARE(menu->height(), 495 / 15);
         moveSobre(w.areaTelas()->viewport());
         QVERIFY(!menu->isVisible());
 
-        paira(w.Botoes(6));
+        paira(w.Botoes(Botao::Display));
         QCOMPARE(menu->painelVisivel(), 1);
         QCOMPARE(menu->lbInfo(2)->text(), QStringLiteral("Chestnut"));
         w.ComboAparelhos()->setCurrentText(QStringLiteral("IP X"));
-        paira(w.Botoes(6));
+        paira(w.Botoes(Botao::Display));
         QCOMPARE(menu->lbInfo(2)->text(), QStringLiteral("Acorn"));
     }
 
@@ -198,10 +254,10 @@ private slots:
         w.resize(2400, 700);
         QTRY_VERIFY(!w.barraCompacta());
         w.findChild<QWidget*>(QStringLiteral("Cabecalho"))->layout()->activate();
-        const int y = w.Botoes(2)->mapTo(&w, QPoint(0, 0)).y();
+        const int y = w.Botoes(Botao::Comandos)->mapTo(&w, QPoint(0, 0)).y();
         w.resize(20650 / 15, 700);
         QTRY_VERIFY(w.barraCompacta());
-        QTRY_VERIFY(w.Botoes(2)->mapTo(&w, QPoint(0, 0)).y() > y); // the bar moved below the port and model frames
+        QTRY_VERIFY(w.Botoes(Botao::Comandos)->mapTo(&w, QPoint(0, 0)).y() > y); // the bar moved below the port and model frames
         QVERIFY(w.LimparLogo);
     }
 
@@ -226,25 +282,6 @@ private slots:
         QVERIFY(!w.LimparLogo);
         QVERIFY(w.areaTelas()->viewport()->findChild<QWidget*>(QStringLiteral("zLimpa")));
         QTRY_VERIFY(!w.areaTelas()->viewport()->findChild<QWidget*>(QStringLiteral("zLimpa")));
-    }
-
-    void mudancaDeModeloAtualizaJanelasAbertas()
-    {
-        teste::PastaPrograma pasta;
-        Inicial w;
-        w.carrega();
-        QStringList chamadas;
-        w.defineBusca(16, [&chamadas](const QString& f) { chamadas << QStringLiteral("busca16 ") + f; });
-        w.defineAplica(NomeTela::PMU, [&chamadas](const QString& f) { chamadas << QStringLiteral("PMU ") + f; });
-        w.defineAplica(NomeTela::IC, [&chamadas](const QString& f) { chamadas << QStringLiteral("IC ") + f; });
-        globais().marcaTela(NomeTela::PMU, true);
-        globais().TelaAtiva = QStringLiteral("16");
-
-        w.ComboAparelhos()->setCurrentText(QStringLiteral("IP 8 Plus"));
-        QCOMPARE(chamadas, QStringList({QStringLiteral("busca16 IP 8 Plus"), QStringLiteral("PMU IP 8 Plus")}));
-        QCOMPARE(w.lbTristarTigris()->text(), QStringLiteral("Hydra\r\nTigris"));
-        globais().marcaTela(NomeTela::PMU, false);
-        globais().TelaAtiva = QStringLiteral("0");
     }
 };
 

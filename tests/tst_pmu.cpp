@@ -22,36 +22,23 @@
 using namespace tarsel;
 
 namespace {
-// A main window connected to a simulated phone.
-struct Bancada {
-    teste::PastaPrograma pasta;
-    std::unique_ptr<teste::Simulador> sim;
-    DialogosRoteiro dialogos;
-    Inicial principal;
-
+// A main window with the PMU screen, connected to the simulated phone `numero` on `conecta`.
+struct Bancada : teste::BancadaTela<PMU> {
     QString numero;
+    QStringList falhas;
 
-    explicit Bancada(const QString& modelo = QStringLiteral("A1778"), const QStringList& falhas = {})
-        : numero(modelo)
+    explicit Bancada(const QString& modelo = QStringLiteral("A1778"), const QStringList& f = {})
+        : BancadaTela(NomeTela::PMU)
+        , numero(modelo)
+        , falhas(f)
     {
         globais().IdiomaAtual = 1;
-        globais().Versao = VersaoPrograma;
-        sim = std::make_unique<teste::Simulador>(pasta.caminho(), 3, modelo, falhas);
-        principal.carrega();
-        PMU::registra(principal);
     }
-
-    bool conecta()
-    {
-        if (!sim->pronto())
-            return false;
-        return teste::ConectaPrincipal(principal, 3, numero);
-    }
-
+    bool conecta() { return BancadaTela::conecta(numero, falhas); }
     PMU* abre()
     {
-        principal.Botoes(18)->click();
-        return qobject_cast<PMU*>(principal.tela(NomeTela::PMU));
+        principal->Botoes(Botao::PMU)->click();
+        return tela();
     }
 };
 
@@ -104,8 +91,8 @@ private slots:
         QFETCH(QString, familia);
         QFETCH(int, tipo);
         Bancada b(numero);
-        QVERIFY2(b.conecta(), qPrintable(b.sim->erro()));
-        QCOMPARE(b.principal.ComboAparelhos()->currentText(), familia);
+        QVERIFY(b.conecta());
+        QCOMPARE(b.principal->ComboAparelhos()->currentText(), familia);
         PMU* pmu = b.abre();
         QVERIFY(pmu);
         (tipo == 2 ? pmu->Botao1() : pmu->Botao2())->click();
@@ -128,7 +115,7 @@ private slots:
         QVERIFY(marcadas > esperadas / 2);
         QVERIFY(pmu->lbVar()->isVisibleTo(pmu));
         QVERIFY(pmu->lbVar()->text().endsWith(QStringLiteral(" ** SEM MEDIÇÃO")));
-        QCOMPARE(b.principal.enlace().Status(), QStringLiteral("1"));
+        QCOMPARE(b.principal->enlace().Status(), QStringLiteral("1"));
         QCOMPARE(globais().TelaAtiva, QStringLiteral("0"));
         QCOMPARE(outrasCaixas(b.dialogos), 0);
     }
@@ -181,6 +168,51 @@ private slots:
         QCOMPARE(leituraBuck4, QStringLiteral("Sem Medição*"));
     }
 
+    void linhaPerdidaNoMeioDaLeitura()
+    {
+        // The phone hangs up halfway through the answer: the controls come back, the sweep stops, and the
+        // link's one message is all the technician sees.
+        Bancada b(QStringLiteral("A1778"), {QStringLiteral("desliga")});
+        QVERIFY(b.conecta());
+        PMU* pmu = b.abre();
+        pmu->Botao1()->click();
+        QVERIFY(pmu->lendo());
+        QTRY_COMPARE_WITH_TIMEOUT(b.principal->enlace().Status(), QStringLiteral("0"), 15000);
+        QTRY_VERIFY(!pmu->lendo());
+        QVERIFY(pmu->FrameControle()->isEnabled());
+        QVERIFY(!pmu->FrameVCore()->isVisible());
+        QVERIFY(!pmu->FrameVCore()->TimerBarra().isActive());
+        QTRY_COMPARE(b.dialogos.caixas.size(), 1);
+        QTest::qWait(300); // nothing else follows
+        QCOMPARE(b.dialogos.caixas.size(), 1);
+        QCOMPARE(b.dialogos.caixas.first().icone, Dialogos::Icone::Critico);
+        QCOMPARE(pmu->linhasVisiveis(), 0);
+    }
+
+    void leSemJanelaPrincipal()
+    {
+        // The screen needs no more than its context: a real link to the simulated phone will do.
+        globais().IdiomaAtual = 1;
+        teste::PastaPrograma pasta;
+        DialogosRoteiro dialogos;
+        teste::Simulador sim(pasta.caminho(), 3, QStringLiteral("A1865"));
+        QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
+        teste::ContextoTeste contexto;
+        contexto.familiaAtual = QStringLiteral("IP X");
+        contexto.link.abre(3, pasta.caminho());
+        contexto.link.defineModeloBox(QStringLiteral("1"));
+        contexto.link.defineEstado(EstadoEnlace::Ocioso);
+        PMU pmu(contexto);
+        pmu.Botao2()->click();
+        QCOMPARE(globais().TelaAtiva, QStringLiteral("18"));
+        QVERIFY(leu(&pmu));
+        QVERIFY(pmu.linhasVisiveis() > 0);
+        QCOMPARE(pmu.linha(0).SAIDA->text(), QStringLiteral("LDO0"));
+        QVERIFY(pmu.linha(0).OK->isVisibleTo(&pmu));
+        QCOMPARE(dialogos.caixas.size(), 0);
+        QVERIFY(contexto.link.ocioso());
+    }
+
     void tipoSemConexaoSoGuardaOTipo()
     {
         Bancada b;
@@ -190,7 +222,7 @@ private slots:
         QCOMPARE(pmu->tipo(), 1);
         QVERIFY(!pmu->lendo());
         QVERIFY(pmu->FrameControle()->isEnabled());
-        QCOMPARE(b.principal.enlace().Status(), QStringLiteral("0"));
+        QCOMPARE(b.principal->enlace().Status(), QStringLiteral("0"));
     }
 
     void toleranciaAoPerderOFoco_data()
@@ -208,8 +240,8 @@ private slots:
         QFETCH(QString, digitado);
         Bancada b;
         PMU* pmu = b.abre();
-        b.principal.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&b.principal));
+        b.principal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.principal.get()));
         pmu->PorcTolerancia()->setFocus();
         pmu->PorcTolerancia()->lineEdit()->setText(digitado);
         pmu->Botao1()->setFocus();
@@ -283,7 +315,7 @@ private slots:
         QVERIFY(erro.texto.endsWith(QStringLiteral(" Nº: 11")));
         QVERIFY(pmu->FrameControle()->isEnabled());
         QVERIFY(!pmu->FrameVCore()->isVisible());
-        QTRY_COMPARE(b.principal.enlace().Status(), QStringLiteral("1"));
+        QTRY_COMPARE(b.principal->enlace().Status(), QStringLiteral("1"));
         // The screen takes the next reading.
         teste::executaSql(b.pasta.banco(), QStringLiteral("update Master set RefV = '1.050' where Modelo = 'IP 7' and "
                                                           "TIPO = 2 and Orig = 'Buck0'"));

@@ -63,64 +63,22 @@ const QStringList LeituraIP7 = {
     QStringLiteral("mA BUCK0|412,2 mA|"),
 };
 
-class CapturaLinks : public QObject {
-    Q_OBJECT
-public:
-    CapturaLinks() {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "abre");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "abre");
-    }
-    ~CapturaLinks() override {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    }
-    QList<QUrl> urls;
-
-public slots:
-    void abre(const QUrl& url) { urls << url; }
-};
+using teste::CapturaLinks;
 
 // A program folder with the rail rows, the scripted dialogs, the simulator and the main window.
-// The main window goes first on destruction, so a closing screen still finds its folder.
-class Bancada {
-public:
-    Bancada() {
-        teste::executaSql(pasta.banco(), Trilhos);
-        w = std::make_unique<Inicial>();
-        VCores::registra(*w);
-        w->carrega();
-        w->show();
-    }
-    ~Bancada() {
-        w.reset();
-        // The main window leaves its port-text hook behind; the next one must not call into this one.
-        globais().textoPorta = {};
-    }
+struct Bancada : teste::BancadaTela<VCores> {
+    Bancada() : BancadaTela(NomeTela::VCores, Trilhos) {}
 
-    bool conecta(const QString& numero = QStringLiteral("A1778")) {
-        sim = std::make_unique<teste::Simulador>(pasta.caminho(), 3, numero);
-        if (!sim->pronto()) {
-            qWarning() << sim->erro();
-            return false;
-        }
-        return teste::ConectaPrincipal(*w, 3, numero);
+    bool conecta(const QString& numero = QStringLiteral("A1778"), const QStringList& falhas = {}) {
+        return BancadaTela::conecta(numero, falhas);
     }
 
     VCores* abre() {
-        w->Botoes(3)->click();
-        return qobject_cast<VCores*>(w->tela(NomeTela::VCores));
+        principal->Botoes(Botao::VCore)->click();
+        return tela();
     }
 
-    void fecha(VCores* t) {
-        QPointer<VCores> p(t);
-        t->parentWidget()->close();
-        QTRY_VERIFY(p.isNull());
-    }
-
-    teste::PastaPrograma pasta;
-    DialogosRoteiro dialogos;
-    std::unique_ptr<teste::Simulador> sim;
-    std::unique_ptr<Inicial> w;
+    void fecha(VCores*) { QVERIFY(BancadaTela::fecha()); }
 };
 
 QTimer* timer(QWidget* t, const char* nome) {
@@ -213,7 +171,7 @@ private slots:
         t->btExecutaLeitura()->click();
 
         QCOMPARE(t->btExecutaLeitura()->text(), Traduz(QStringLiteral("Processando comando")));
-        QCOMPARE(b.w->enlace().txtComandos(), Comando);
+        QCOMPARE(b.principal->enlace().txtComandos(), Comando);
         QCOMPARE(globais().TelaAtiva, QStringLiteral("16"));
         QCOMPARE(coluna(t, QStringLiteral("Leitura")), QStringList(7, QString()));
         QVERIFY(t->FrameVCore()->isVisible());
@@ -233,6 +191,29 @@ private slots:
         QCOMPARE(t->btExecutaLeitura()->text(), Traduz(QStringLiteral("Executar Leitura")));
         QVERIFY(t->leituraFeita());
         QCOMPARE(b.dialogos.caixas.size(), 0);
+    }
+
+    void enlacePerdidoDuranteALeitura() {
+        // The phone hangs up halfway through the answer: no reading, the controls come back, the sweep
+        // stops, and the link's message is the only one.
+        Bancada b;
+        QVERIFY(b.conecta(QStringLiteral("A1778"), {QStringLiteral("desliga")}));
+        VCores* t = b.abre();
+        t->btExecutaLeitura()->click();
+        QVERIFY(t->FrameVCore()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(b.principal->Status(), QStringLiteral("0"), 15000);
+        QTRY_VERIFY(!t->FrameVCore()->isVisible());
+        QVERIFY(!t->FrameVCore()->TimerBarra().isActive());
+        QVERIFY(!timer(t, "Timer1")->isActive());
+        QVERIFY(!t->leituraFeita());
+        QCOMPARE(coluna(t, QStringLiteral("Leitura")), QStringList(7, QString()));
+        for (QWidget* c : {static_cast<QWidget*>(t->cbICs()), static_cast<QWidget*>(t->ComboDecimais()),
+                           static_cast<QWidget*>(t->Frame1())})
+            QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
+        QTRY_COMPARE(b.dialogos.caixas.size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(b.dialogos.caixas.size(), 1);
+        QCOMPARE(b.dialogos.caixas.first().icone, Dialogos::Icone::Critico);
     }
 
     void filtroDeIC_data() {
@@ -296,7 +277,7 @@ private slots:
     void correnteDoBuck0NaoMedidaNoIPX() {
         Bancada b;
         QVERIFY(b.conecta(QStringLiteral("A1865")));
-        QCOMPARE(b.w->ComboAparelhos()->currentText(), QStringLiteral("IP X"));
+        QCOMPARE(b.principal->ComboAparelhos()->currentText(), QStringLiteral("IP X"));
         VCores* t = b.abre();
         QCOMPARE(t->lbVar()->text(), Traduz(QStringLiteral("VAR4")));
         t->btExecutaLeitura()->click();
@@ -424,7 +405,7 @@ private slots:
         VCores* t = b.abre();
         t->btExecutaLeitura()->click();
         QVERIFY(terminou(t));
-        b.w->ComboAparelhos()->setCurrentText(QStringLiteral("IP 8"));
+        b.principal->ComboAparelhos()->setCurrentText(QStringLiteral("IP 8"));
         QCOMPARE(t->windowTitle(), QStringLiteral("VCore - IP 8  A1778 - Voltrace Tarsel"));
         QCOMPARE(t->lbVar()->text(), Traduz(QStringLiteral("VAR4")));
         QCOMPARE(linhas(t), QStringList({"1. PP_CPU||"}));

@@ -1,21 +1,22 @@
 #include "app/Inicial.h"
 
-#include "tela/Conversoes.h"
 #include "app/Dicas.h"
-#include "app/fmxMenu.h"
-#include "base/Globais.h"
 #include "app/Logotipo.h"
-#include "base/Familias.h"
-#include "tela/Tela.h"
-#include "base/Traducao.h"
+#include "app/RegistroTelas.h"
+#include "app/fmxMenu.h"
 #include "app/xIdioma.h"
 #include "base/Dialogos.h"
 #include "base/ErroVB.h"
+#include "base/Familias.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
 #include "link/Conexao.h"
 #include "link/Enlace.h"
 #include "link/Identificacao.h"
 #include "link/MapaPortas.h"
 #include "store/Configuracao.h"
+#include "tela/Conversoes.h"
+#include "tela/Tela.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -35,9 +36,6 @@
 namespace tarsel {
 
 namespace {
-// Buttons of the bar in the order they stand, after the connect button of the port frame.
-constexpr int OrdemBarra[] = {2, 3, 4, 18, 5, 6, 7, 8, 9, 17, 19, 10, 12};
-
 QPixmap lampada(const QColor& cor)
 {
     QPixmap p(18, 18);
@@ -77,6 +75,7 @@ Inicial::Inicial(QWidget* parent)
     m_enlace = new Enlace(this);
     m_identificacao = new Identificacao(*m_enlace, *this, this);
     m_conexao = new Conexao(*m_enlace, *m_identificacao, *this, this);
+    m_telas = new RegistroTelas(*this, m_mdi, this);
     connect(m_enlace, &Enlace::textoStatusMudou, this, [this](const QString& chave) { m_st1->setText(Traduz(chave)); });
     connect(m_enlace, &Enlace::tituloMudou, this, [this](const QString& titulo) { setWindowTitle(titulo); });
 
@@ -87,19 +86,21 @@ Inicial::Inicial(QWidget* parent)
     // hides it too.
     connect(m_mdi, &QMdiArea::subWindowActivated, m_menu, &QWidget::hide);
 
-    // Buttons whose screens are not built stay disabled; each screen wires its own.
-    for (int i = 1; i < 20; ++i) {
-        if (m_botoes[i])
-            m_botoes[i]->setEnabled(false);
-    }
-    defineAcao(1, [this] {
+    m_barra->defineAposErro([this] {
+        try {
+            CarregaPortas();
+        } catch (const ErroVB&) {
+        }
+    });
+    m_barra->defineAcao(Botao::Conectar, [this] {
         m_dicas->hide();
         m_conexao->clique();
     });
-    defineAcao(10, [this] {
+    m_barra->defineAcao(Botao::Idioma, [this] {
         xIdioma janela(this);
         janela.exec();
     });
+    connect(m_barra, &BarraBotoes::pairou, this, &Inicial::pairaBotao);
     connect(m_imgAtualizar, &QToolButton::clicked, this, [this] {
         m_identificacao->AtualizaModelo();
         try {
@@ -112,8 +113,21 @@ Inicial::Inicial(QWidget* parent)
 
 Inicial::~Inicial()
 {
+    // Screens close while the link and the registry they talk to are still there.
+    for (QMdiSubWindow* j : m_mdi->subWindowList())
+        delete j;
     // Message texts must not ask a window that is gone for its port text.
     globais().textoPorta = nullptr;
+}
+
+void Inicial::registraTela(const QString& nome, int botao, int entrada, Fabrica cria)
+{
+    m_telas->registra({nome, std::move(cria), botao, entrada});
+    auto abre = [this, nome] { abreTela(nome); };
+    if (botao != Botao::Nenhum)
+        m_barra->defineAcao(botao, abre);
+    if (entrada != EntradaMenu::Nenhuma)
+        m_menu->defineAcao(entrada, abre);
 }
 
 void Inicial::carrega()
@@ -167,19 +181,35 @@ void Inicial::escolheModeloBox(const QString& texto)
     m_enlace->defineModeloBox(texto);
 }
 
-bool Inicial::enviaComando(int tela, const QString& comando, bool espelho)
+QString Inicial::familia() const
 {
-    if (m_enlace->Status() != QLatin1String("1"))
-        return false;
-    globais().TelaAtiva = QString::number(tela);
-    globais().EspelhoAtivo = espelho;
-    m_enlace->defineComando(comando);
-    return m_enlace->EnviaComando();
+    return m_comboAparelhos->currentText();
 }
 
-void Inicial::defineAoConectar(const QString& tela, std::function<void()> f)
+QString Inicial::numeroModelo() const
 {
-    m_aoConectar.insert(tela, std::move(f));
+    return m_lbModelo->text();
+}
+
+QWidget* Inicial::abreTela(const QString& nome)
+{
+    return m_telas->abre(nome);
+}
+
+bool Inicial::temTela(const QString& nome) const
+{
+    return m_telas->registrada(nome);
+}
+
+QWidget* Inicial::tela(const QString& nome) const
+{
+    return m_telas->tela(nome);
+}
+
+void Inicial::ocultaSubMenu()
+{
+    if (m_menu->isVisible())
+        m_menu->hide();
 }
 
 QString Inicial::textoPorta() const
@@ -190,7 +220,7 @@ QString Inicial::textoPorta() const
 void Inicial::defineLegendaConectar(const QString& chave)
 {
     m_chaveConectar = chave;
-    m_botoes[1]->setText(Traduz(chave));
+    Botoes(Botao::Conectar)->setText(Traduz(chave));
 }
 
 QString Inicial::textoModelo() const
@@ -237,10 +267,7 @@ void Inicial::AbrePaginaServidor(int)
 
 void Inicial::conectado()
 {
-    for (auto it = m_aoConectar.cbegin(); it != m_aoConectar.cend(); ++it) {
-        if (globais().telaAberta(it.key()) && it.value())
-            it.value()();
-    }
+    m_telas->conectado();
 }
 
 void Inicial::montaCabecalho()
@@ -274,23 +301,8 @@ void Inicial::montaCabecalho()
     gp->addWidget(m_lbBox, 0, 1);
     gp->addWidget(m_comboBox, 1, 1);
 
-    for (int i = 0; i < 20; ++i) {
-        if (i == 11 || (i >= 13 && i <= 16))
-            continue;
-        auto* b = new QPushButton(i == 1 ? m_framePorta : m_cabecalho);
-        b->setObjectName(QStringLiteral("Botoes%1").arg(i));
-        b->setProperty("indice", i);
-        b->installEventFilter(this);
-        connect(b, &QPushButton::clicked, this, [this, i] { clicaBotao(i); });
-        m_botoes[i] = b;
-    }
-    // Button 0 only holds the focus between clicks.
-    m_botoes[0]->setText(QStringLiteral("0"));
-    m_botoes[0]->setFixedSize(0, 0);
-    m_botoes[0]->setFlat(true);
-
-    m_botoes[1]->setMinimumSize(Twips(1500), Twips(600));
-    gp->addWidget(m_botoes[1], 0, 2, 2, 1);
+    m_barra = new BarraBotoes(m_cabecalho, m_framePorta);
+    gp->addWidget(Botoes(Botao::Conectar), 0, 2, 2, 1);
     m_imgStatus = new QLabel(m_framePorta);
     m_imgStatus->setObjectName(QStringLiteral("ImgStatus"));
     m_st1 = new QLabel(m_framePorta);
@@ -316,7 +328,7 @@ void Inicial::montaCabecalho()
     m_comboAparelhos->setMinimumWidth(Twips(1700));
     m_comboAparelhos->installEventFilter(this);
     m_comboAparelhos->addItems(FamiliasModelo());
-    m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+    m_comboAparelhos->setCurrentText(FamiliaPadrao);
     connect(m_comboAparelhos, &QComboBox::currentTextChanged, this, [this] {
         BuscaDadosGravados();
         AplicaModelo();
@@ -336,26 +348,6 @@ void Inicial::montaCabecalho()
     gm->addWidget(m_lbModelo, 1, 0);
     gm->addWidget(m_imgAtualizar, 1, 1, Qt::AlignRight);
 
-    // The button bar.
-    m_frameBotoes = new QWidget(m_cabecalho);
-    m_frameBotoes->setObjectName(QStringLiteral("FrameBotoes"));
-    auto* hb = new QHBoxLayout(m_frameBotoes);
-    hb->setContentsMargins(4, 4, 4, 4);
-    hb->setSpacing(3);
-    hb->addWidget(m_botoes[0]);
-    for (int i : OrdemBarra) {
-        QPushButton* b = m_botoes[i];
-        b->setMinimumSize(Twips(900), Twips(760));
-        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        hb->addWidget(b);
-    }
-    hb->addStretch(1);
-    // The chip names lie over button 8 and act as its caption.
-    m_lbTristarTigris = new QLabel(m_botoes[8]);
-    m_lbTristarTigris->setObjectName(QStringLiteral("lbTristarTigris"));
-    m_lbTristarTigris->setAlignment(Qt::AlignCenter);
-    m_lbTristarTigris->setAttribute(Qt::WA_TransparentForMouseEvents);
-
     m_grade = new QGridLayout(m_cabecalho);
     m_grade->setContentsMargins(2, 2, 2, 2);
     m_grade->setSpacing(2);
@@ -366,24 +358,29 @@ void Inicial::dispoeBarra()
 {
     m_grade->removeWidget(m_framePorta);
     m_grade->removeWidget(m_frameMD);
-    m_grade->removeWidget(m_frameBotoes);
+    m_grade->removeWidget(m_barra);
     m_grade->addWidget(m_framePorta, 0, 0);
     m_grade->addWidget(m_frameMD, 0, 1);
     // Beside the frames the bar may give up width (a narrower window turns compact); on its own
     // row it keeps what its buttons need.
     if (m_compacta) {
-        m_frameBotoes->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        m_grade->addWidget(m_frameBotoes, 1, 0, 1, 3);
+        m_barra->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        m_grade->addWidget(m_barra, 1, 0, 1, 3);
     } else {
-        m_frameBotoes->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        m_grade->addWidget(m_frameBotoes, 0, 2);
+        m_barra->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        m_grade->addWidget(m_barra, 0, 2);
     }
     m_grade->setColumnStretch(2, 1);
 }
 
 QPushButton* Inicial::Botoes(int indice) const
 {
-    return indice >= 0 && indice < 20 ? m_botoes[indice] : nullptr;
+    return m_barra->botao(indice);
+}
+
+QLabel* Inicial::lbTristarTigris() const
+{
+    return m_barra->lbTristarTigris();
 }
 
 QString Inicial::Status() const
@@ -398,36 +395,10 @@ void Inicial::Traducao_Form_Inicial()
         m_chaveConectar = QStringLiteral("Desconectar");
     else if (!conectado)
         m_chaveConectar = QStringLiteral("Conectar");
-    m_botoes[1]->setText(Traduz(m_chaveConectar == QLatin1String("Conectando") ? QStringLiteral("Desconectar")
-                                                                                : m_chaveConectar));
-    m_botoes[1]->setToolTip(Traduz(QStringLiteral("Conectar")) + QStringLiteral(" / ") + Traduz(QStringLiteral("Desconectar")));
+    Botoes(Botao::Conectar)->setText(Traduz(m_chaveConectar == QLatin1String("Conectando") ? QStringLiteral("Desconectar")
+                                                                                            : m_chaveConectar));
     m_st1->setText(conectado ? Traduz(QStringLiteral("Conectado")) : Traduz(QStringLiteral("Desconectado")));
-    m_botoes[2]->setText(Traduz(QStringLiteral("Comandos")));
-    m_botoes[2]->setToolTip(Traduz(QStringLiteral("Modo Comandos e Comparador")));
-    m_botoes[3]->setText(QStringLiteral("VCore"));
-    m_botoes[3]->setToolTip(QStringLiteral("VCore"));
-    m_botoes[4]->setText(QStringLiteral("Buck - Ldo"));
-    m_botoes[4]->setToolTip(QStringLiteral("Buck - Ldo"));
-    m_botoes[5]->setText(QStringLiteral("RF"));
-    m_botoes[5]->setToolTip(Traduz(QStringLiteral("Testes de Comunicação RF")));
-    m_botoes[6]->setText(QStringLiteral("Display"));
-    m_botoes[6]->setToolTip(Traduz(QStringLiteral("Testes de Display")));
-    m_botoes[7]->setText(QStringLiteral("Nand"));
-    m_botoes[7]->setToolTip(Traduz(QStringLiteral("Testes de Memória Nand")));
-    m_botoes[8]->setText(QString());
-    m_botoes[8]->setToolTip(Traduz(QStringLiteral("Testes IC's")));
-    m_botoes[9]->setText(QStringLiteral("I2C"));
-    m_botoes[9]->setToolTip(Traduz(QStringLiteral("Testes de Leitura I2C")));
-    m_botoes[10]->setText(Traduz(QStringLiteral("IdiomaBotao")));
-    m_botoes[10]->setToolTip(QStringLiteral("Idioma / Language"));
-    m_botoes[12]->setText(Traduz(QStringLiteral("Sobre")));
-    m_botoes[12]->setToolTip(Traduz(QStringLiteral("Sobre")));
-    m_botoes[17]->setText(QStringLiteral("Bat / RAM"));
-    m_botoes[17]->setToolTip(Traduz(QStringLiteral("Testes Adicionais")) + QStringLiteral(" Bat. / Mem. Ram"));
-    m_botoes[18]->setText(QStringLiteral("PMU"));
-    m_botoes[18]->setToolTip(QStringLiteral("PMU"));
-    m_botoes[19]->setText(QStringLiteral("Panic Full"));
-    m_lbTristarTigris->setText(QStringLiteral("Tristar\r\nTigris"));
+    m_barra->aplicaTextos();
 
     m_lbFramePorta->setText(Traduz(QStringLiteral("Porta COM")));
     m_cbPortas->setToolTip(Traduz(QStringLiteral("Porta COM de comunicação com o dispositivo")));
@@ -454,96 +425,21 @@ void Inicial::MostraStatus(const QString& cor)
     m_imgStatus->setPixmap(lampada(c));
 }
 
-void Inicial::defineBusca(int codigo, Atualizacao f)
-{
-    m_buscas.insert(codigo, std::move(f));
-}
-
-void Inicial::defineAplica(const QString& tela, Atualizacao f)
-{
-    m_aplicacoes.insert(tela, std::move(f));
-}
-
 void Inicial::BuscaDadosGravados()
 {
-    const QString familia = m_comboAparelhos->currentText();
-    const auto f = m_buscas.value(globais().TelaAtiva.toInt());
-    if (f)
-        f(familia);
+    m_telas->BuscaDadosGravados(familia(), globais().TelaAtiva.toInt());
 }
 
 void Inicial::AplicaModelo()
 {
-    const QString familia = m_comboAparelhos->currentText();
-    const bool hydra = familia.left(4) == QLatin1String("IP 8") || familia.left(4) == QLatin1String("IP X");
-    m_lbTristarTigris->setText((hydra ? QStringLiteral("Hydra") : QStringLiteral("Tristar")) + QStringLiteral("\r\nTigris"));
-    for (auto it = m_aplicacoes.cbegin(); it != m_aplicacoes.cend(); ++it) {
-        if (globais().telaAberta(it.key()) && it.value())
-            it.value()(familia);
-    }
-}
-
-void Inicial::defineAcao(int indice, std::function<void()> acao)
-{
-    if (indice < 0 || indice >= 20 || !m_botoes[indice])
-        return;
-    m_acoes[indice] = std::move(acao);
-    m_botoes[indice]->setEnabled(bool(m_acoes[indice]));
-}
-
-void Inicial::clicaBotao(int indice)
-{
-    m_botoes[0]->setFocus();
-    try {
-        if (m_acoes[indice])
-            m_acoes[indice]();
-    } catch (const ErroVB& e) {
-        dialogos().erro(e.numero(), e.descricao());
-        try {
-            CarregaPortas();
-        } catch (const ErroVB&) {
-        }
-    }
-}
-
-QWidget* Inicial::abreTela(const QString& nome, const std::function<Tela*()>& cria)
-{
-    QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
-    if (!janela) {
-        Tela* t = cria();
-        if (!t)
-            return nullptr;
-        janela = m_mdi->addSubWindow(t);
-        janela->setAttribute(Qt::WA_DeleteOnClose);
-        janela->setWindowTitle(t->windowTitle());
-        connect(t, &QWidget::windowTitleChanged, janela.data(), &QWidget::setWindowTitle);
-        m_janelas.insert(nome, janela);
-        janela->show();
-    }
-    janela->showNormal();
-    janela->raise();
-    m_mdi->setActiveSubWindow(janela);
-    return janela->widget();
-}
-
-QWidget* Inicial::tela(const QString& nome) const
-{
-    const QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
-    return janela ? janela->widget() : nullptr;
+    const QString f = familia();
+    m_barra->aplicaFamilia(f);
+    m_telas->AplicaModelo(f);
 }
 
 void Inicial::fechaTelasParaIdioma()
 {
-    static const QStringList fechadas = {NomeTela::I2C,      NomeTela::IC,      NomeTela::Master,   NomeTela::Nand,   NomeTela::Chestnut,
-                                         NomeTela::RFs,      NomeTela::RFs_Esq, NomeTela::Sobre,    NomeTela::VCores, NomeTela::Displays,
-                                         NomeTela::BuckLdo,  NomeTela::Tigris,  NomeTela::Acorn,    NomeTela::BuckTeste,
-                                         NomeTela::Bateria,  NomeTela::Outros,  NomeTela::PMU,      NomeTela::Codec,  NomeTela::Tristar};
-    for (const QString& nome : fechadas) {
-        if (!globais().telaAberta(nome))
-            continue;
-        if (QPointer<QMdiSubWindow> j = m_janelas.value(nome))
-            j->close();
-    }
+    m_telas->mudouIdioma();
     m_dicas->hide();
 }
 
@@ -552,7 +448,7 @@ void Inicial::resizeEvent(QResizeEvent* e)
     QMainWindow::resizeEvent(e);
     // Compact at the stated width or narrower, and also whenever one row would squeeze the buttons.
     const int umaLinha = m_framePorta->sizeHint().width() + m_frameMD->sizeHint().width() +
-                         m_frameBotoes->sizeHint().width() + 16;
+                         m_barra->sizeHint().width() + 16;
     const bool compacta = width() <= Twips(LarguraBarraCompacta) || width() < umaLinha;
     if (compacta != m_compacta) {
         m_compacta = compacta;
@@ -580,23 +476,22 @@ void Inicial::pairaBotao(int indice)
 {
     auto mostra = [this](int botao, int painel) {
         // At the top of the screens' area, its left edge under the button.
-        const int x = m_botoes[botao]->mapTo(this, QPoint(0, 0)).x() - m_mdi->mapTo(this, QPoint(0, 0)).x();
+        const int x = Botoes(botao)->mapTo(this, QPoint(0, 0)).x() - m_mdi->mapTo(this, QPoint(0, 0)).x();
         m_menu->ExibirMenu(painel);
         m_menu->move(qMax(0, x), 0);
         m_menu->show();
         m_menu->raise();
     };
     switch (indice) {
-    case 4:
-        mostra(4, 0);
+    case Botao::BuckLdo:
+        mostra(Botao::BuckLdo, 0);
         break;
-    case 5:
-        mostra(5, 2);
+    case Botao::RF:
+        mostra(Botao::RF, 2);
         break;
-    case 6:
-        m_menu->lbInfo(2)->setText(m_comboAparelhos->currentText() == QLatin1String("IP X") ? QStringLiteral("Acorn")
-                                                                                               : QStringLiteral("Chestnut"));
-        mostra(6, 1);
+    case Botao::Display:
+        m_menu->lbInfo(EntradaMenu::ChestnutAcorn)->setText(ChipDisplay(familia()));
+        mostra(Botao::Display, 1);
         break;
     default:
         m_menu->hide();
@@ -635,17 +530,8 @@ void Inicial::mostraLimpa()
 
 bool Inicial::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::Resize) {
-        if (o == m_mdi->viewport())
-            desenhaFundo();
-        else if (o == m_botoes[8])
-            m_lbTristarTigris->setGeometry(m_botoes[8]->rect());
-    }
-    if (e->type() == QEvent::Enter) {
-        const QVariant indice = o->property("indice");
-        if (indice.isValid())
-            pairaBotao(indice.toInt());
-    }
+    if (e->type() == QEvent::Resize && o == m_mdi->viewport())
+        desenhaFundo();
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
         if (o == m_mdi->viewport() && e->type() == QEvent::MouseMove)
             pairaFundo();
@@ -665,7 +551,7 @@ bool Inicial::eventFilter(QObject* o, QEvent* e)
             return true;
     }
     if (o == m_comboAparelhos && e->type() == QEvent::FocusOut && m_comboAparelhos->currentText().isEmpty())
-        m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+        m_comboAparelhos->setCurrentText(FamiliaPadrao);
     if (o == m_comboAparelhos && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Tab && k != Qt::Key_Backtab)

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "app/BarraBotoes.h"
 #include "link/PainelConexao.h"
+#include "tela/ContextoTela.h"
 
 #include <QMainWindow>
-#include <QPointer>
-#include <functional>
 
 class QComboBox;
 class QLabel;
 class QMdiArea;
-class QMdiSubWindow;
 class QPushButton;
 class QToolButton;
 class QGridLayout;
@@ -21,12 +20,13 @@ class Tela;
 class Enlace;
 class Conexao;
 class Identificacao;
+class RegistroTelas;
 class fmxMenu;
 class Dicas;
 
 // The main window: header with the port, BOX and model controls, the button bar, and the area where
-// every screen opens as a child window.
-class Inicial : public QMainWindow, public PainelConexao {
+// every screen opens as a child window. It owns the device link and is the context of every screen.
+class Inicial : public QMainWindow, public PainelConexao, public ContextoTela {
     Q_OBJECT
 public:
     explicit Inicial(QWidget* parent = nullptr);
@@ -37,25 +37,22 @@ public:
     // Applies every caption and tooltip in the current language.
     void Traducao_Form_Inicial();
 
-    // Opens the screen `nome` as a child window (created by `cria` when not open) and brings it to the front.
-    QWidget* abreTela(const QString& nome, const std::function<Tela*()>& cria);
-    // The open screen of that name, if any.
-    QWidget* tela(const QString& nome) const;
-    // Closes the screens a language change closes, and the tips window.
+    // A screen the main window can open: opened by `nome`, by its button of the bar and by its sub-menu
+    // entry (each optional). One line per screen:
+    //     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
+    template <typename T>
+    void registraTela(const QString& nome, int botao = Botao::Nenhum, int entrada = EntradaMenu::Nenhuma);
+    RegistroTelas& telas() const { return *m_telas; }
+    // The language changed: the screens it closes are closed, the tips window hidden.
     void fechaTelasParaIdioma();
 
-    // Wires a button of the bar to its action (screens register theirs as they are built).
-    void defineAcao(int indice, std::function<void()> acao);
-
-    // The model-change step. Screens register what they refresh: by the active-screen code at the
-    // moment of the change, and by open window.
-    using Atualizacao = std::function<void(const QString& familia)>;
-    void defineBusca(int codigo, Atualizacao f);
-    void defineAplica(const QString& tela, Atualizacao f);
+    // The model-change steps: the screen whose command is under way refreshes its saved data, then every
+    // open screen follows the new family.
     void BuscaDadosGravados();
     void AplicaModelo();
 
     QPushButton* Botoes(int indice) const;
+    BarraBotoes* barra() const { return m_barra; }
     QMdiArea* areaTelas() const { return m_mdi; }
     bool barraCompacta() const { return m_compacta; }
 
@@ -65,7 +62,7 @@ public:
     QLabel* lbModelo() const { return m_lbModelo; }
     QLabel* St1() const { return m_st1; }
     QLabel* ImgStatus() const { return m_imgStatus; }
-    QLabel* lbTristarTigris() const { return m_lbTristarTigris; }
+    QLabel* lbTristarTigris() const;
     QToolButton* imgAtualizar() const { return m_imgAtualizar; }
     QWidget* FramePorta() const { return m_framePorta; }
     QWidget* FrameMD() const { return m_frameMD; }
@@ -79,15 +76,18 @@ public:
     // The link state the captions follow ("0" disconnected).
     QString Status() const;
 
-    // The device link every screen talks through.
-    Enlace& enlace() const { return *m_enlace; }
     Conexao& conexao() const { return *m_conexao; }
     Identificacao& identificacao() const { return *m_identificacao; }
-    // Puts `comando` into the command field and sends it for the screen of code `tela`.
-    // False when the link is not connected and idle (nothing is sent then).
-    bool enviaComando(int tela, const QString& comando, bool espelho = false);
-    // Hook run when the phone has answered the connection check (screens enable their buttons).
-    void defineAoConectar(const QString& tela, std::function<void()> f);
+
+    // ContextoTela
+    QString familia() const override;
+    QString numeroModelo() const override;
+    Enlace& enlace() const override { return *m_enlace; }
+    QWidget* abreTela(const QString& nome) override;
+    bool temTela(const QString& nome) const override;
+    QWidget* tela(const QString& nome) const override;
+    int alturaPrincipal() const override { return height(); }
+    void ocultaSubMenu() override;
 
     // PainelConexao
     QString textoPorta() const override;
@@ -108,9 +108,10 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    using Fabrica = std::function<Tela*(ContextoTela&)>;
+    void registraTela(const QString& nome, int botao, int entrada, Fabrica cria);
     void montaCabecalho();
     void dispoeBarra();
-    void clicaBotao(int indice);
     void desenhaFundo();
     void pairaBotao(int indice);
     void pairaFundo();
@@ -123,7 +124,7 @@ private:
     QGridLayout* m_grade = nullptr;
     QWidget* m_framePorta = nullptr;
     QWidget* m_frameMD = nullptr;
-    QWidget* m_frameBotoes = nullptr;
+    BarraBotoes* m_barra = nullptr;
     QLabel* m_lbFramePorta = nullptr;
     QComboBox* m_cbPortas = nullptr;
     QLabel* m_lbBox = nullptr;
@@ -133,22 +134,21 @@ private:
     QToolButton* m_imgAtualizar = nullptr;
     QLabel* m_st1 = nullptr;
     QLabel* m_imgStatus = nullptr;
-    QLabel* m_lbTristarTigris = nullptr;
     QString m_corStatus;
-    QPushButton* m_botoes[20] = {};
-    std::function<void()> m_acoes[20];
-    QHash<QString, QPointer<QMdiSubWindow>> m_janelas;
-    QHash<int, Atualizacao> m_buscas;
-    QHash<QString, Atualizacao> m_aplicacoes;
     bool m_compacta = false;
     Enlace* m_enlace = nullptr;
     Identificacao* m_identificacao = nullptr;
     Conexao* m_conexao = nullptr;
+    RegistroTelas* m_telas = nullptr;
     QString m_chaveConectar = QStringLiteral("Conectar");
-    QHash<QString, std::function<void()>> m_aoConectar;
     fmxMenu* m_menu = nullptr;
     Dicas* m_dicas = nullptr;
 };
+
+template <typename T> void Inicial::registraTela(const QString& nome, int botao, int entrada)
+{
+    registraTela(nome, botao, entrada, [](ContextoTela& c) -> Tela* { return new T(c); });
+}
 
 // Bar layout switches to the compact arrangement at this width or narrower.
 constexpr int LarguraBarraCompacta = 20650; // twips

@@ -1,6 +1,7 @@
 #include "app/Telas.h"
 
 #include "app/Inicial.h"
+#include "base/Globais.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -10,10 +11,10 @@ namespace tarsel {
 
 void InstalaTelas(Inicial& principal)
 {
-    VCores::registra(principal);
-    BuckLdo::registra(principal);
-    PMU::registra(principal);
-    BuckTeste::registra(principal);
+    principal.registraTela<VCores>(NomeTela::VCores, Botao::VCore);
+    principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
+    principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
+    principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
 }
 
 } // namespace tarsel

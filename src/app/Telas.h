@@ -4,8 +4,8 @@ namespace tarsel {
 
 class Inicial;
 
-// Wires every built screen into the main window: its button, its sub-menu entry, its model-change
-// refresh. Each screen's class does its own part in a static `registra(Inicial&)`.
+// Registers every built screen with the main window: one line each, with its name, its button of the
+// bar and its sub-menu entry.
 void InstalaTelas(Inicial& principal);
 
 } // namespace tarsel

@@ -2,9 +2,8 @@
 
 #include "tela/Conversoes.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
-#include "app/fmxMenu.h"
+#include "tela/ContextoTela.h"
 #include "rails/MarcadoresRail.h"
 
 #include <QGridLayout>
@@ -35,8 +34,8 @@ QList<ModeloGradeRail::Coluna> colunasBuckLdo() {
 }
 } // namespace
 
-BuckLdo::BuckLdo(Inicial& principal)
-    : TelaGradeRail(principal, NomeTela::BuckLdo, TelaRail::BuckLdo, Codigo, QStringLiteral("Buck & Ldo - "),
+BuckLdo::BuckLdo(ContextoTela& contexto)
+    : TelaGradeRail(contexto, NomeTela::BuckLdo, TelaRail::BuckLdo, Codigo, QStringLiteral("Buck & Ldo - "),
                     colunasBuckLdo()) {
     auto* tipos = new QGridLayout;
     tipos->setSpacing(6);
@@ -67,22 +66,6 @@ BuckLdo::BuckLdo(Inicial& principal)
     abre();
 }
 
-void BuckLdo::registra(Inicial& principal) {
-    principal.defineAcao(
-        4, [&principal] { principal.abreTela(NomeTela::BuckLdo, [&principal] { return new BuckLdo(principal); }); });
-    auto aplica = [&principal](const QString& familia) {
-        if (auto* t = qobject_cast<BuckLdo*>(principal.tela(NomeTela::BuckLdo)))
-            t->aplicaModelo(familia);
-    };
-    principal.defineAplica(NomeTela::BuckLdo, aplica);
-    principal.defineBusca(Codigo, [&principal](const QString&) {
-        if (auto* t = qobject_cast<BuckLdo*>(principal.tela(NomeTela::BuckLdo))) {
-            t->atualizaTitulo();
-            t->LimpaLeiturasExterno();
-        }
-    });
-}
-
 ConsultaRail BuckLdo::consultaInicial() const {
     return ConsultaRail::grade(modelo(), tipo(), OrdemRail::Orig);
 }
@@ -107,7 +90,7 @@ void BuckLdo::escolheTipo(int escolha) {
     m_escolha = escolha;
     FrameSelecoes()->show();
     frameVar()->show();
-    if (!conectadoOcioso())
+    if (!ocioso())
         mostra(ConsultaRail::grade(modelo(), tipo(), OrdemRail::Orig));
     else
         PrePesquisa();
@@ -125,13 +108,11 @@ void BuckLdo::aoTerminarLeitura() {
 }
 
 bool BuckLdo::temBuckTeste() const {
-    // The buck test window is opened by its entry of the main window's sub-menu, when it is wired.
-    return principal().menu() && principal().menu()->btMenu(0)->isEnabled();
+    return contexto().temTela(NomeTela::BuckTeste);
 }
 
 void BuckLdo::abreBuckTeste() {
-    if (temBuckTeste())
-        principal().menu()->btMenu(0)->click();
+    contexto().abreTela(NomeTela::BuckTeste);
 }
 
 } // namespace tarsel

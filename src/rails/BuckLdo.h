@@ -6,8 +6,6 @@ class QPushButton;
 
 namespace tarsel {
 
-class Inicial;
-
 // The Buck and LDO screen: the BUCK or the LDO rails of the phone in a grid with their readings,
 // references, deviations and recordings.
 class BuckLdo : public TelaGradeRail {
@@ -15,9 +13,7 @@ class BuckLdo : public TelaGradeRail {
 public:
     static constexpr int Codigo = 15;
 
-    explicit BuckLdo(Inicial& principal);
-
-    static void registra(Inicial& principal);
+    explicit BuckLdo(ContextoTela& contexto);
 
     QPushButton* Botao1() const { return m_botao1; }
     QPushButton* Botao2() const { return m_botao2; }

@@ -4,10 +4,10 @@
 #include "base/Dialogos.h"
 #include "base/ErroVB.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
-#include "app/fmxMenu.h"
 #include "link/Enlace.h"
+#include "link/Resposta.h"
+#include "tela/ContextoTela.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -75,9 +75,8 @@ QPixmap desenha(BuckTesteParse::Figura figura) {
 
 } // namespace
 
-BuckTeste::BuckTeste(Inicial& principal)
-    : Tela(NomeTela::BuckTeste)
-    , m_principal(principal) {
+BuckTeste::BuckTeste(ContextoTela& contexto)
+    : TelaComando(contexto, NomeTela::BuckTeste, Codigo) {
     setWindowTitle(QStringLiteral("Buck & Ldo - Voltrace Tarsel"));
     montaTela();
     aplicaTextos();
@@ -88,34 +87,13 @@ BuckTeste::BuckTeste(Inicial& principal)
             [this] { m_lbInfoBucks->setText(BuckTesteParse::NotaBucks(modelo())); });
     defineComparador(modelo(), {});
     m_lbInfoBucks->setText(BuckTesteParse::NotaBucks(modelo()));
-
-    m_principal.enlace().roteador().registra(Codigo, [this](const Resposta& r) { recebe(r); });
-    // An answer that never reaches this screen (the line failed or went away) must not leave it waiting.
-    connect(&m_principal.enlace(), &Enlace::statusMudou, this, [this](const QString& status) {
-        if (aguardando() && status != QLatin1String("3"))
-            terminaEspera();
-    });
+    // The busy panel lies over the two lists.
+    definePainelEspera(m_frameVCore, [this] { return m_listView->geometry().united(m_listViewComparador->geometry()); });
 }
 
-BuckTeste::~BuckTeste() {
-    m_principal.enlace().roteador().remove(Codigo);
-}
-
-QWidget* BuckTeste::abre(Inicial& principal) {
-    return principal.abreTela(NomeTela::BuckTeste, [&principal] { return new BuckTeste(principal); });
-}
-
-void BuckTeste::registra(Inicial& principal) {
-    principal.menu()->defineAcao(0, [&principal] { abre(principal); });
-    principal.defineAplica(NomeTela::BuckTeste, [&principal](const QString& familia) {
-        if (auto* t = qobject_cast<BuckTeste*>(principal.tela(NomeTela::BuckTeste)))
-            t->aplicaModelo(familia);
-    });
+void BuckTeste::aoBuscarDadosGravados(const QString& familia) {
     // While a check is under way the command field holds it: its saved answer for the new family.
-    principal.defineBusca(Codigo, [&principal](const QString& familia) {
-        if (auto* t = qobject_cast<BuckTeste*>(principal.tela(NomeTela::BuckTeste)))
-            t->defineComparador(familia, principal.enlace().txtComandos());
-    });
+    defineComparador(familia, enlace().txtComandos());
 }
 
 QIcon BuckTeste::ImageList1(BuckTesteParse::Figura figura) {
@@ -256,36 +234,14 @@ void BuckTeste::aplicaTextos() {
     m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
 }
 
-QString BuckTeste::modelo() const {
-    return m_principal.ComboAparelhos()->currentText();
-}
-
-void BuckTeste::showEvent(QShowEvent* e) {
-    Tela::showEvent(e);
-    if (m_posicionada)
-        return;
-    m_posicionada = true;
+void BuckTeste::posiciona(QWidget* janela, const QSize& area) {
     // Centred across the main window's area, near its top.
-    QWidget* janela = parentWidget();
-    QWidget* area = janela ? janela->parentWidget() : nullptr;
-    if (!janela || !area)
-        return;
     janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
-    janela->move(qMax(0, (area->width() - janela->width()) / 2), Twips(50));
-}
-
-void BuckTeste::resizeEvent(QResizeEvent* e) {
-    Tela::resizeEvent(e);
-    centraEspera();
-}
-
-void BuckTeste::centraEspera() {
-    const QRect r = m_listView->geometry().united(m_listViewComparador->geometry());
-    m_frameVCore->move(r.center() - QPoint(m_frameVCore->width() / 2, m_frameVCore->height() / 2));
+    Tela::posiciona(janela, area);
 }
 
 void BuckTeste::clicaCheck(int indice) {
-    if (m_principal.enlace().Status() != QLatin1String("1"))
+    if (!ocioso())
         return;
     defineComparador(modelo(), {});
     m_selecionado = indice;
@@ -308,12 +264,10 @@ void BuckTeste::Pesquisa() {
         return;
     }
     m_comando = comando;
-    mostraEspera();
     m_txtDados->clear();
     m_listView->clear();
     m_listViewComparador->clear();
-    if (!m_principal.enviaComando(Codigo, comando))
-        terminaEspera();
+    envia(comando);
 }
 
 void BuckTeste::recebe(const Resposta& r) {
@@ -322,25 +276,23 @@ void BuckTeste::recebe(const Resposta& r) {
 }
 
 void BuckTeste::PreProcesso() {
-    try {
+    const bool feito = protege([this] {
         const QString resposta = m_txtDados->toPlainText();
-        if (!BuckTesteParse::Processavel(resposta)) {
-            // Not parsed; the box keeps what came, and the screen is ready for the next check.
-            terminaEspera();
+        // Not parsed: the box keeps what came.
+        if (!BuckTesteParse::Processavel(resposta))
             return;
-        }
         m_txtDados->clear();
         preenche(m_listView, BuckTesteParse::Analisa(m_modo, resposta));
         defineComparador(modelo(), m_comando);
         terminaEspera();
         preencheComparador();
-    } catch (const ErroVB& e) {
+    });
+    // Whatever happened, the screen is ready for the next check.
+    if (!feito || aguardando())
         terminaEspera();
-        dialogos().erro(e.numero(), e.descricao());
-    }
 }
 
-void BuckTeste::aplicaModelo(const QString& familia) {
+void BuckTeste::aoMudarModelo(const QString& familia) {
     defineComparador(familia, m_comando);
     m_lbInfoBucks->setText(BuckTesteParse::NotaBucks(familia));
     if (!aguardando())
@@ -374,10 +326,7 @@ void BuckTeste::preenche(QListWidget* lista, const QList<BuckTesteParse::Linha>&
 }
 
 void BuckTeste::voltaBuckLdo() {
-    // The main window's Buck and LDO button opens that screen (or brings it to the front).
-    if (QPushButton* b = m_principal.Botoes(4); b && b->isEnabled())
-        b->click();
-    QWidget* buckLdo = m_principal.tela(NomeTela::BuckLdo);
+    QWidget* buckLdo = contexto().abreTela(NomeTela::BuckLdo);
     if (!buckLdo)
         return;
     buckLdo->setFocus();
@@ -385,15 +334,6 @@ void BuckTeste::voltaBuckLdo() {
         janela->close();
     else
         close();
-}
-
-void BuckTeste::mostraEspera() {
-    centraEspera();
-    m_frameVCore->inicia();
-}
-
-void BuckTeste::terminaEspera() {
-    m_frameVCore->para();
 }
 
 } // namespace tarsel

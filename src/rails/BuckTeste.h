@@ -2,7 +2,7 @@
 
 #include "tela/PainelProgresso.h"
 
-#include "tela/Tela.h"
+#include "tela/TelaComando.h"
 #include "rails/BuckTesteParse.h"
 
 #include <QIcon>
@@ -17,13 +17,12 @@ class QPushButton;
 
 namespace tarsel {
 
-class Inicial;
 struct Resposta;
 
 // The buck test screen: runs the phone's own buck checks ("buck", "buckcheck N") and lists the answer
 // beside the same list built from the saved answer of a known-good board, with a note per model on the
 // bucks that read 0 V in diagnostics mode.
-class BuckTeste : public Tela {
+class BuckTeste : public TelaComando {
     Q_OBJECT
 public:
     static constexpr int Codigo = 13;
@@ -33,12 +32,7 @@ public:
     // The item data role that holds a row's picture number (1 pass, 2 fail, 3 voltage).
     static constexpr int PapelFigura = Qt::UserRole;
 
-    explicit BuckTeste(Inicial& principal);
-    ~BuckTeste() override;
-
-    static void registra(Inicial& principal);
-    // Opens the screen in the main window (or brings it to the front); for the screens that lead here.
-    static QWidget* abre(Inicial& principal);
+    explicit BuckTeste(ContextoTela& contexto);
 
     // The picture of a list row.
     static QIcon ImageList1(BuckTesteParse::Figura figura);
@@ -49,13 +43,14 @@ public:
     void PreProcesso();
 
     // Model change: the comparator and the note follow the new family.
-    void aplicaModelo(const QString& familia);
+    void aoMudarModelo(const QString& familia) override;
+    // Model change while a check runs: the comparator shows the saved answer of the command under way.
+    void aoBuscarDadosGravados(const QString& familia) override;
     // Points the comparator at the saved answer of `familia` for `comando` (nothing: empty comparator).
     void defineComparador(const QString& familia, const QString& comando);
 
     int selecionado() const { return m_selecionado; }
     BuckTesteParse::Modo modo() const { return m_modo; }
-    bool aguardando() const { return m_frameVCore->ativo(); }
 
     QPushButton* Botao1() const { return m_botao1; }
     QPushButton* Botao2() const { return m_botao2; }
@@ -68,31 +63,25 @@ public:
     QPlainTextEdit* txtComparador() const { return m_txtComparador; }
     QLabel* lbInfoBucks() const { return m_lbInfoBucks; }
     QLabel* lblLabel(int indice) const { return m_lblLabel[indice]; }
-    QFrame* FrameVCore() const { return m_frameVCore; }
+    PainelProgresso* FrameVCore() const { return m_frameVCore; }
 
 protected:
-    void showEvent(QShowEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    void recebe(const Resposta& r) override;
+    void posiciona(QWidget* janela, const QSize& area) override;
 
 private:
     void montaTela();
     void aplicaTextos();
     void clicaCheck(int indice);
     void voltaBuckLdo();
-    void recebe(const Resposta& r);
-    void mostraEspera();
-    void terminaEspera();
-    void centraEspera();
     void preencheComparador();
     static void preenche(QListWidget* lista, const QList<BuckTesteParse::Linha>& linhas);
-    QString modelo() const;
+    QString modelo() const { return familia(); }
 
-    Inicial& m_principal;
     int m_selecionado = 0;
     BuckTesteParse::Modo m_modo = BuckTesteParse::Modo::Leitura;
     // The check this screen last sent: the comparator shows the saved answer of that command.
     QString m_comando;
-    bool m_posicionada = false;
 
     QPushButton* m_botao1 = nullptr;
     QPushButton* m_botao2 = nullptr;

@@ -4,9 +4,8 @@
 #include "base/Dialogos.h"
 #include "base/ErroVB.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
-#include "app/fmxMenu.h"
+#include "tela/ContextoTela.h"
 #include "link/Enlace.h"
 #include "rails/ConsultaRail.h"
 #include "rails/JulgamentoRail.h"
@@ -75,9 +74,8 @@ QLabel* celula(QWidget* pai, const QString& nome, int indice, Qt::Alignment alin
 }
 } // namespace
 
-PMU::PMU(Inicial& principal)
-    : Tela(NomeTela::PMU)
-    , m_principal(principal)
+PMU::PMU(ContextoTela& contexto)
+    : TelaComando(contexto, NomeTela::PMU, Codigo)
     , m_decimais(DecimaisIniciais(TelaRail::PMU))
 {
     setWindowTitle(QStringLiteral("PMU - Voltrace Tarsel"));
@@ -90,31 +88,18 @@ PMU::PMU(Inicial& principal)
     m_decimais = CarregaDecimais(TelaRail::PMU, m_decimais);
     m_decV->setCurrentText(QString::number(m_decimais.volt));
     m_decA->setCurrentText(QString::number(m_decimais.amp));
-
-
-    m_principal.enlace().roteador().registra(Codigo, [this](const Resposta&) { GeraGrid(); });
+    definePainelEspera(m_frameVCore);
     m_botao1->setFocus();
 }
 
-PMU::~PMU()
+void PMU::aoMudarModelo(const QString& familia)
 {
-    m_principal.enlace().roteador().remove(Codigo);
-}
-
-void PMU::registra(Inicial& principal)
-{
-    auto abre = [&principal] { principal.abreTela(NomeTela::PMU, [&principal] { return new PMU(principal); }); };
-    principal.defineAcao(18, abre);
-    principal.menu()->defineAcao(1, abre);
-    principal.defineAplica(NomeTela::PMU, [&principal](const QString& familia) {
-        if (auto* pmu = qobject_cast<PMU*>(principal.tela(NomeTela::PMU)))
-            pmu->lbVar()->setText(NotaRail(TelaRail::PMU, familia));
-    });
+    m_lbVar->setText(NotaRail(TelaRail::PMU, familia));
 }
 
 void PMU::montaTela()
 {
-    const bool alta = m_principal.height() * 15 > 11000;
+    const bool alta = contexto().alturaPrincipal() * 15 > 11000;
     setFixedSize(Twips(12570), Twips(8430 + (alta ? 500 : 0)));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(10, 8, 10, 8);
@@ -287,41 +272,23 @@ void PMU::aplicaTextos()
     m_lbInfoDecimais->setText(Traduz(QStringLiteral("Decimais")) + QStringLiteral(": ( V / mA )"));
     m_cabLeitura->setText(Traduz(QStringLiteral("Leitura")).toUpper() + QStringLiteral(": (V)"));
     m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
-    m_lbVar->setText(NotaRail(TelaRail::PMU, modelo()));
+    m_lbVar->setText(NotaRail(TelaRail::PMU, familia()));
 }
 
-QString PMU::modelo() const
-{
-    return m_principal.ComboAparelhos()->currentText();
-}
-
-void PMU::showEvent(QShowEvent* e)
-{
-    Tela::showEvent(e);
-    if (!m_posicionada) {
-        m_posicionada = true;
-        posiciona();
-    }
-}
-
-void PMU::posiciona()
+void PMU::posiciona(QWidget* janela, const QSize& area)
 {
     // Centred across the main window; high main windows get it centred and lifted, others near the top.
-    QWidget* janela = parentWidget();
-    QWidget* area = janela ? janela->parentWidget() : nullptr;
-    if (!janela || !area)
-        return;
-    const int x = qMax(0, (area->width() - janela->width()) / 2);
+    const int x = qMax(0, (area.width() - janela->width()) / 2);
     int y = Twips(50);
-    if (m_principal.height() * 15 > 12000)
-        y = qMax(0, (area->height() - janela->height()) / 2 - Twips(1050));
+    if (contexto().alturaPrincipal() * 15 > 12000)
+        y = qMax(0, (area.height() - janela->height()) / 2 - Twips(1050));
     janela->move(x, y);
 }
 
 void PMU::escolheTipo(int tipo)
 {
     m_tipo = tipo;
-    if (m_principal.enlace().Status() == QLatin1String("1"))
+    if (ocioso())
         Pesquisa();
 }
 
@@ -344,33 +311,32 @@ void PMU::LimpaLinhas()
 
 void PMU::Pesquisa()
 {
-    m_frameControle->setEnabled(false);
     LimpaLinhas();
-    m_lbVar->setText(NotaRail(TelaRail::PMU, modelo()));
+    m_lbVar->setText(NotaRail(TelaRail::PMU, familia()));
     m_lbVar->show();
-    m_frameVCore->move((width() - m_frameVCore->width()) / 2, (height() - m_frameVCore->height()) / 2);
-    m_frameVCore->inicia();
-    if (!m_principal.enviaComando(Codigo, QStringLiteral("pmuadc --read all")))
-        terminaLeitura();
+    envia(QStringLiteral("pmuadc --read all"));
 }
 
-void PMU::terminaLeitura()
+void PMU::aoIniciarEspera()
 {
-    m_frameVCore->para();
+    m_frameControle->setEnabled(false);
+}
+
+void PMU::aoTerminarEspera()
+{
     m_frameControle->setEnabled(true);
+}
+
+void PMU::recebe(const Resposta&)
+{
+    GeraGrid();
 }
 
 void PMU::GeraGrid()
 {
-    try {
-        ProcessaLeituras(TelaRail::PMU, m_principal.enlace().txtConsole(), modelo(), m_tipo, m_decimais.volt,
-                         m_decimais.amp);
-        MostraLinhas();
-    } catch (const ErroVB& e) {
-        // A reading that cannot be shown is reported once; the screen is ready for the next one.
-        terminaLeitura();
-        dialogos().erro(e.numero(), e.descricao());
-    }
+    // The screen reads the console itself; a failure reaches the screen base's error guard.
+    ProcessaLeituras(TelaRail::PMU, enlace().txtConsole(), familia(), m_tipo, m_decimais.volt, m_decimais.amp);
+    MostraLinhas();
 }
 
 void PMU::MostraLinhas()
@@ -378,7 +344,7 @@ void PMU::MostraLinhas()
     if (m_tolerancia->currentText().trimmed().isEmpty() || !JulgamentoRail::parteInteira(m_tolerancia->currentText()))
         m_tolerancia->setCurrentText(QStringLiteral("10"));
     const double t = JulgamentoRail::tolerancia(m_tolerancia->currentText());
-    const QString familia = modelo();
+    const QString familia = this->familia();
 
     Banco b;
     QSqlQuery q = ConsultaRail::tensoesPMU(familia, m_tipo).executa(b);
@@ -429,7 +395,7 @@ void PMU::MostraLinhas()
             }
         }
     }
-    terminaLeitura();
+    terminaEspera();
 }
 
 int PMU::linhasVisiveis() const
@@ -454,7 +420,7 @@ bool PMU::eventFilter(QObject* o, QEvent* e)
     }
     if ((o == m_tolerancia || o == m_tolerancia->lineEdit()) && e->type() == QEvent::FocusOut)
         normalizaTolerancia();
-    return Tela::eventFilter(o, e);
+    return TelaComando::eventFilter(o, e);
 }
 
 } // namespace tarsel

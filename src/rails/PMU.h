@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tela/PainelProgresso.h"
-#include "tela/Tela.h"
+#include "tela/TelaComando.h"
 #include "rails/DecimaisRail.h"
 
 #include <QFrame>
@@ -17,19 +17,16 @@ class QVBoxLayout;
 
 namespace tarsel {
 
-class Inicial;
+struct Resposta;
 
 // The PMU screen: the BUCK or LDO rails of the phone as judged lines, against a tolerance the user picks.
-class PMU : public Tela {
+class PMU : public TelaComando {
     Q_OBJECT
 public:
     static constexpr int Codigo = 18;
     static constexpr int Slots = 20;
 
-    explicit PMU(Inicial& principal);
-    ~PMU() override;
-
-    static void registra(Inicial& principal);
+    explicit PMU(ContextoTela& contexto);
 
     // Starts a reading of the current rail type.
     void Pesquisa();
@@ -53,7 +50,7 @@ public:
     const Linha& linha(int i) const { return m_linhas.at(i); }
     int linhasVisiveis() const;
     int tipo() const { return m_tipo; }
-    bool lendo() const { return m_frameVCore->ativo(); }
+    bool lendo() const { return aguardando(); }
 
     QPushButton* Botao1() const { return m_botao1; }
     QPushButton* Botao2() const { return m_botao2; }
@@ -62,11 +59,16 @@ public:
     QComboBox* ComboDecimaisAmp() const { return m_decA; }
     QLabel* lbVar() const { return m_lbVar; }
     QWidget* FrameControle() const { return m_frameControle; }
-    QWidget* FrameVCore() const { return m_frameVCore; }
+    PainelProgresso* FrameVCore() const { return m_frameVCore; }
     const DecimaisRail& decimais() const { return m_decimais; }
 
+    void aoMudarModelo(const QString& familia) override;
+
 protected:
-    void showEvent(QShowEvent* e) override;
+    void recebe(const Resposta& resposta) override;
+    void aoIniciarEspera() override;
+    void aoTerminarEspera() override;
+    void posiciona(QWidget* janela, const QSize& area) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -74,12 +76,8 @@ private:
     Linha& garanteLinha(int i);
     void escolheTipo(int tipo);
     void aplicaTextos();
-    void posiciona();
-    void terminaLeitura();
     void normalizaTolerancia();
-    QString modelo() const;
 
-    Inicial& m_principal;
     int m_tipo = 0;
     DecimaisRail m_decimais;
     QVector<Linha> m_linhas;
@@ -97,7 +95,6 @@ private:
     QScrollArea* m_rolagem = nullptr;
     QLabel* m_lbVar = nullptr;
     PainelProgresso* m_frameVCore = nullptr;
-    bool m_posicionada = false;
 };
 
 } // namespace tarsel

@@ -3,10 +3,10 @@
 #include "tela/AbreLink.h"
 #include "tela/Conversoes.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
-#include "app/fmxMenu.h"
 #include "link/Enlace.h"
+#include "link/Resposta.h"
+#include "tela/ContextoTela.h"
 #include "rails/GravacoesRail.h"
 #include "rails/LinhasRail.h"
 #include "rails/MarcadoresRail.h"
@@ -67,15 +67,12 @@ bool teclaDeEscolha(int tecla) {
 }
 } // namespace
 
-TelaGradeRail::TelaGradeRail(Inicial& principal, const QString& nome, TelaRail tela, int codigo, QString prefixoTitulo,
-                             QList<ModeloGradeRail::Coluna> colunas)
-    : Tela(nome)
-    , m_principal(principal)
+TelaGradeRail::TelaGradeRail(ContextoTela& contexto, const QString& nome, TelaRail tela, int codigo,
+                             QString prefixoTitulo, QList<ModeloGradeRail::Coluna> colunas)
+    : TelaComando(contexto, nome, codigo)
     , m_telaRail(tela)
-    , m_codigo(codigo)
     , m_prefixoTitulo(std::move(prefixoTitulo))
-    , m_decimais(DecimaisIniciais(tela))
-    , m_enlace(&principal.enlace()) {
+    , m_decimais(DecimaisIniciais(tela)) {
     m_modelo = new ModeloGradeRail(std::move(colunas), this);
     m_modelo->setObjectName(QStringLiteral("Data1"));
 
@@ -91,15 +88,10 @@ TelaGradeRail::TelaGradeRail(Inicial& principal, const QString& nome, TelaRail t
     m_timerIndicaVar = timer(QStringLiteral("TimerIndicaVar"), 1500, &TelaGradeRail::tickIndicaVar);
 
     montaTela();
-
-    // The main window delivers nothing for this code; the answer is kept so that the parse reads this
-    // read's answer even when another command has replaced the console before Timer1 looks.
-    m_enlace->roteador().registra(m_codigo, [this](const Resposta& r) { m_resposta = r.console; });
+    definePainelEspera(m_frameVCore, [this] { return m_grade->geometry(); });
 }
 
 TelaGradeRail::~TelaGradeRail() {
-    if (m_enlace)
-        m_enlace->roteador().remove(m_codigo);
     // Recorded readings are kept in the user's copy too.
     if (m_gravacoesMudaram)
         CopiaBancoUsuario();
@@ -113,16 +105,8 @@ QPushButton* TelaGradeRail::btExcluir(int n) const {
     return n >= 1 && n <= 3 ? m_btExcluir[n - 1] : nullptr;
 }
 
-QString TelaGradeRail::modelo() const {
-    return m_principal.ComboAparelhos()->currentText();
-}
-
-bool TelaGradeRail::conectadoOcioso() const {
-    return m_principal.enlace().Status() == QLatin1String("1");
-}
-
 bool TelaGradeRail::podeLer() const {
-    return conectadoOcioso();
+    return ocioso();
 }
 
 void TelaGradeRail::mostra(const ConsultaRail& consulta) {
@@ -130,7 +114,8 @@ void TelaGradeRail::mostra(const ConsultaRail& consulta) {
 }
 
 void TelaGradeRail::montaTela() {
-    const int altura = m_principal.height() * 15 > 11000 ? m_principal.height() - Twips(2400) : Twips(8880);
+    const int principal = contexto().alturaPrincipal();
+    const int altura = principal * 15 > 11000 ? principal - Twips(2400) : Twips(8880);
     resize(Twips(16005), altura);
 
     auto* raiz = new QHBoxLayout(this);
@@ -330,7 +315,7 @@ void TelaGradeRail::abre() {
 }
 
 void TelaGradeRail::atualizaTitulo() {
-    setWindowTitle(m_prefixoTitulo + modelo() + QStringLiteral("  ") + m_principal.lbModelo()->text() +
+    setWindowTitle(m_prefixoTitulo + modelo() + QStringLiteral("  ") + contexto().numeroModelo() +
                    QStringLiteral(" - Voltrace Tarsel"));
 }
 
@@ -338,7 +323,12 @@ QString TelaGradeRail::textoNota() const {
     return NotaRail(m_telaRail, modelo());
 }
 
-void TelaGradeRail::aplicaModelo(const QString& familia) {
+void TelaGradeRail::aoBuscarDadosGravados(const QString&) {
+    atualizaTitulo();
+    LimpaLeiturasExterno();
+}
+
+void TelaGradeRail::aoMudarModelo(const QString& familia) {
     atualizaTitulo();
     LimpaLeiturasExterno();
     pintaNota(false);
@@ -350,36 +340,14 @@ void TelaGradeRail::LimpaLeiturasExterno() {
     mostra(consultaInicial());
 }
 
-void TelaGradeRail::showEvent(QShowEvent* e) {
-    Tela::showEvent(e);
-    if (!m_posicionada) {
-        m_posicionada = true;
-        posiciona();
-    }
-}
-
-void TelaGradeRail::resizeEvent(QResizeEvent* e) {
-    Tela::resizeEvent(e);
-    posicionaProgresso();
-}
-
-void TelaGradeRail::posiciona() {
+void TelaGradeRail::posiciona(QWidget* janela, const QSize& area) {
     // The window's own size; centred across the main window's area and lifted above its middle.
-    auto* janela = qobject_cast<QMdiSubWindow*>(parentWidget());
-    QWidget* area = janela ? janela->parentWidget() : nullptr;
-    if (!janela || !area)
-        return;
-    const int altura = m_principal.height() * 15 > 11000 ? m_principal.height() - Twips(2400) : Twips(8880);
-    janela->resize(qMin(Twips(16005), area->width()), qMin(altura, area->height()));
-    const int x = qMax(0, (area->width() - janela->width()) / 2);
-    const int y = qMax(0, (area->height() - janela->height()) / 2 - Twips(1050));
+    const int principal = contexto().alturaPrincipal();
+    const int altura = principal * 15 > 11000 ? principal - Twips(2400) : Twips(8880);
+    janela->resize(qMin(Twips(16005), area.width()), qMin(altura, area.height()));
+    const int x = qMax(0, (area.width() - janela->width()) / 2);
+    const int y = qMax(0, (area.height() - janela->height()) / 2 - Twips(1050));
     janela->move(x, y);
-}
-
-void TelaGradeRail::posicionaProgresso() {
-    const QRect g = m_grade->geometry();
-    m_frameVCore->move(g.x() + (g.width() - m_frameVCore->width()) / 2,
-                       g.y() + (g.height() - m_frameVCore->height()) / 2);
 }
 
 bool TelaGradeRail::eventFilter(QObject* o, QEvent* e) {
@@ -388,20 +356,9 @@ bool TelaGradeRail::eventFilter(QObject* o, QEvent* e) {
         if (!teclaDeEscolha(static_cast<QKeyEvent*>(e)->key()))
             return true;
     }
-    if (o == m_grade->viewport() && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonPress)) {
-        if (m_principal.menu() && m_principal.menu()->isVisible())
-            m_principal.menu()->hide();
-    }
-    return Tela::eventFilter(o, e);
-}
-
-void TelaGradeRail::mostraProgresso(bool mostra) {
-    if (mostra) {
-        posicionaProgresso();
-        m_frameVCore->inicia();
-    } else {
-        m_frameVCore->para();
-    }
+    if (o == m_grade->viewport() && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonPress))
+        contexto().ocultaSubMenu();
+    return TelaComando::eventFilter(o, e);
 }
 
 void TelaGradeRail::PrePesquisa() {
@@ -420,24 +377,43 @@ void TelaGradeRail::PrePesquisa() {
 
 void TelaGradeRail::ExecutaPesquisa() {
     m_resposta.clear();
-    aoIniciarLeitura();
-    mostraProgresso(true);
     m_opMalha->setChecked(true);
     m_opcaoMarcada = m_opMalha;
-    m_frame1->setEnabled(false);
-    // A command that did not go out delivers nothing: Timer1 then finds the link idle (or down) with no
-    // answer and the read ends as after an empty answer.
-    m_principal.enviaComando(m_codigo, ComandoLeitura);
+    // A command that did not go out has been reported; the controls are back.
+    if (!envia(ComandoLeitura))
+        return;
     m_timer1->start();
     m_contador = 1;
+}
+
+void TelaGradeRail::recebe(const Resposta& resposta) {
+    m_resposta = resposta.console;
+}
+
+void TelaGradeRail::aoIniciarEspera() {
+    aoIniciarLeitura();
+    m_frame1->setEnabled(false);
     m_decV->setEnabled(false);
     m_decA->setEnabled(false);
 }
 
+void TelaGradeRail::aoTerminarEspera() {
+    m_decV->setEnabled(true);
+    m_decA->setEnabled(true);
+    m_frame1->setEnabled(true);
+    aoTerminarLeitura();
+}
+
+void TelaGradeRail::aoPerderResposta() {
+    // No answer is coming: nothing to parse, the grid keeps what it shows.
+    m_timer1->stop();
+    m_timer2->stop();
+    terminaEspera();
+}
+
 void TelaGradeRail::tickTimer1() {
-    // "1": the answer is complete. "0": the link went down during the read; no answer will come.
-    const QString estado = m_principal.enlace().Status();
-    if (estado != QLatin1String("1") && estado != QLatin1String("0"))
+    // The answer is complete once the link is idle again.
+    if (!ocioso())
         return;
     ProcessaLeituras();
     m_timer1->stop();
@@ -454,7 +430,7 @@ void TelaGradeRail::ProcessaLeituras() {
     if (!lido) {
         m_decV->setEnabled(true);
         m_decA->setEnabled(true);
-        mostraProgresso(false);
+        painelEspera()->para();
         m_timer1->stop();
         m_timer2->stop();
         return;
@@ -492,11 +468,7 @@ void TelaGradeRail::tickTimer2() {
     } catch (const ErroVB&) {
         // The next tick tries again.
     }
-    mostraProgresso(false);
-    m_decV->setEnabled(true);
-    m_decA->setEnabled(true);
-    m_frame1->setEnabled(true);
-    aoTerminarLeitura();
+    terminaEspera();
     if (!m_modelo->texto(0, QStringLiteral("Leitura")).isEmpty())
         m_timer2->stop();
 }
@@ -516,7 +488,7 @@ void TelaGradeRail::escolheOrdem(Opcao opcao) {
 }
 
 void TelaGradeRail::grava(int n, bool exclui) {
-    if (!conectadoOcioso())
+    if (!ocioso())
         return;
     protege([&] {
         const QList<qint64> ids = m_modelo->ids();

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "tela/PainelProgresso.h"
-
-#include "tela/Tela.h"
 #include "rails/ConsultaRail.h"
 #include "rails/DecimaisRail.h"
 #include "rails/ModeloGradeRail.h"
 #include "rails/TelaRail.h"
-
-#include "base/Dialogos.h"
-#include "base/ErroVB.h"
-
-#include <QPointer>
+#include "tela/PainelProgresso.h"
+#include "tela/TelaComando.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -27,14 +21,11 @@ class QVBoxLayout;
 
 namespace tarsel {
 
-class Enlace;
-class Inicial;
-
 // What the Buck and LDO screen and the VCore screen share: a grid of rail rows of Master, the read
 // ("pmuadc --read all", then Timer1 waits for the link, parses, and Timer2 refreshes the grid until the
 // readings show), the note that flashes after a parse, the orderings, the recordings G1 to G3, the
 // decimals, the report link and the copy to the user database on closing.
-class TelaGradeRail : public Tela {
+class TelaGradeRail : public TelaComando {
     Q_OBJECT
 public:
     ~TelaGradeRail() override;
@@ -46,7 +37,9 @@ public:
     // The model changed while the window is open: clear the readings and list the new model's rows.
     void LimpaLeiturasExterno();
     // The whole model-change refresh: caption, readings, note.
-    void aplicaModelo(const QString& familia);
+    void aoMudarModelo(const QString& familia) override;
+    // A model change during this screen's read: caption and readings.
+    void aoBuscarDadosGravados(const QString& familia) override;
     void atualizaTitulo();
     // The screen's rail type.
     virtual int tipo() const = 0;
@@ -65,7 +58,7 @@ public:
     QComboBox* ComboDecimaisAmp() const { return m_decA; }
     QPushButton* btExportar() const { return m_btExportar; }
     QToolButton* imgPdf() const { return m_imgPdf; }
-    QFrame* FrameVCore() const { return m_frameVCore; }
+    PainelProgresso* FrameVCore() const { return m_frameVCore; }
     // The ordering, recordings and decimals (the Buck and LDO screen shows them once a type is chosen).
     QWidget* FrameSelecoes() const { return m_frameSelecoes; }
     const DecimaisRail& decimais() const { return m_decimais; }
@@ -76,7 +69,7 @@ public:
 protected:
     enum class Opcao { Malha, Porc, Ic };
 
-    TelaGradeRail(Inicial& principal, const QString& nome, TelaRail tela, int codigo, QString prefixoTitulo,
+    TelaGradeRail(ContextoTela& contexto, const QString& nome, TelaRail tela, int codigo, QString prefixoTitulo,
                   QList<ModeloGradeRail::Coluna> colunas);
 
     // Grid queries: on opening and after a model change; while reading (PrePesquisa and Timer2); for
@@ -94,16 +87,17 @@ protected:
     // The column of controls beside the grid: the screen puts its own controls at the top.
     QVBoxLayout* colunaControles() const { return m_colunaControles; }
 
-    Inicial& principal() const { return m_principal; }
-    QString modelo() const;
-    bool conectadoOcioso() const;
-    // Runs a step of a handler; a failure is shown in the common error box.
-    template <typename F> void protege(F&& passo);
+    QString modelo() const { return familia(); }
     // Loads the grid; a failure is shown.
     void mostra(const ConsultaRail& consulta);
 
-    void showEvent(QShowEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    // The answer is kept: the parse reads this read's answer even when another command has replaced the
+    // console before Timer1 looks.
+    void recebe(const Resposta& resposta) override;
+    void aoIniciarEspera() override;
+    void aoTerminarEspera() override;
+    void aoPerderResposta() override;
+    void posiciona(QWidget* janela, const QSize& area) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
     // The opening steps the two screens share, after their own: clear the readings, list the rows,
@@ -113,8 +107,6 @@ protected:
 private:
     void montaTela();
     void aplicaTextos();
-    void posiciona();
-    void posicionaProgresso();
     void tickTimer1();
     void tickTimer2();
     void tickIndicaVar();
@@ -123,19 +115,15 @@ private:
     void grava(int n, bool exclui);
     void escolheDecimais(bool volt, const QString& texto);
     void exporta();
-    void mostraProgresso(bool mostra);
     void pintaNota(bool destaque);
     QString textoNota() const;
 
-    Inicial& m_principal;
     TelaRail m_telaRail;
-    int m_codigo;
     QString m_prefixoTitulo;
     DecimaisRail m_decimais;
     int m_contador = 0;
     bool m_leituraFeita = false;
     bool m_gravacoesMudaram = false;
-    bool m_posicionada = false;
     // The answer delivered for this screen's code during the read in course.
     QString m_resposta;
 
@@ -164,16 +152,7 @@ private:
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timerIndicaVar = nullptr;
-    QPointer<Enlace> m_enlace;
     QRadioButton* m_opcaoMarcada = nullptr;
 };
-
-template <typename F> void TelaGradeRail::protege(F&& passo) {
-    try {
-        passo();
-    } catch (const ErroVB& e) {
-        dialogos().erro(e.numero(), e.descricao());
-    }
-}
 
 } // namespace tarsel

@@ -2,7 +2,6 @@
 
 #include "tela/Conversoes.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
 #include "link/Enlace.h"
 
@@ -53,8 +52,8 @@ QIcon iconeLeitura() {
 }
 } // namespace
 
-VCores::VCores(Inicial& principal)
-    : TelaGradeRail(principal, NomeTela::VCores, TelaRail::VCore, Codigo, QStringLiteral("VCore - "), colunasVCore()) {
+VCores::VCores(ContextoTela& contexto)
+    : TelaGradeRail(contexto, NomeTela::VCores, TelaRail::VCore, Codigo, QStringLiteral("VCore - "), colunasVCore()) {
     auto* topo = new QVBoxLayout;
     topo->setSpacing(6);
     auto* leitura = new QHBoxLayout;
@@ -91,28 +90,13 @@ VCores::VCores(Inicial& principal)
     m_btExecutaLeitura->setText(Traduz(QStringLiteral("Executar Leitura")));
     m_cbICs->setToolTip(Traduz(QStringLiteral("Seleção de IC's a serem exibidos")));
     // Disconnected: the button waits for the main window to confirm a connection.
-    if (principal.enlace().Status() == QLatin1String("0"))
+    if (enlace().estado() == EstadoEnlace::Desconectado)
         m_btExecutaLeitura->setEnabled(false);
     abre();
 }
 
-void VCores::registra(Inicial& principal) {
-    principal.defineAcao(
-        3, [&principal] { principal.abreTela(NomeTela::VCores, [&principal] { return new VCores(principal); }); });
-    principal.defineAplica(NomeTela::VCores, [&principal](const QString& familia) {
-        if (auto* t = qobject_cast<VCores*>(principal.tela(NomeTela::VCores)))
-            t->aplicaModelo(familia);
-    });
-    principal.defineBusca(Codigo, [&principal](const QString&) {
-        if (auto* t = qobject_cast<VCores*>(principal.tela(NomeTela::VCores))) {
-            t->atualizaTitulo();
-            t->LimpaLeiturasExterno();
-        }
-    });
-    principal.defineAoConectar(NomeTela::VCores, [&principal] {
-        if (auto* t = qobject_cast<VCores*>(principal.tela(NomeTela::VCores)))
-            t->btExecutaLeitura()->setEnabled(true);
-    });
+void VCores::aoConectar() {
+    m_btExecutaLeitura->setEnabled(true);
 }
 
 QString VCores::filtro() const {
@@ -141,7 +125,7 @@ ConsultaRail VCores::consultaOrdem(Opcao opcao) const {
 }
 
 bool VCores::podeLer() const {
-    return conectadoOcioso() && m_btExecutaLeitura->isEnabled();
+    return ocioso() && m_btExecutaLeitura->isEnabled();
 }
 
 void VCores::aoIniciarLeitura() {

@@ -8,8 +8,6 @@ class QToolButton;
 
 namespace tarsel {
 
-class Inicial;
-
 // The VCore screen: the core supply rails of the phone (rail type 0) in a grid, all of them or those of
 // one IC group.
 class VCores : public TelaGradeRail {
@@ -17,9 +15,9 @@ class VCores : public TelaGradeRail {
 public:
     static constexpr int Codigo = 16;
 
-    explicit VCores(Inicial& principal);
+    explicit VCores(ContextoTela& contexto);
 
-    static void registra(Inicial& principal);
+    void aoConectar() override;
 
     int tipo() const override { return 0; }
 
