@@ -20,7 +20,7 @@ public:
     QPushButton* Botao3() const { return m_botao3; }
     // 1 BUCK, 2 LDO.
     int escolha() const { return m_escolha; }
-    int tipo() const override { return m_escolha == 1 ? 2 : 1; }
+    int tipo() const override { return m_escolha == 1 ? TipoBUCK : TipoLDO; }
 
 protected:
     ConsultaRail consultaInicial() const override;

@@ -123,8 +123,8 @@ void PMU::montaTela()
         b->setFont(f);
         fc->addWidget(b);
     }
-    connect(m_botao1, &QPushButton::clicked, this, [this] { escolheTipo(2); });
-    connect(m_botao2, &QPushButton::clicked, this, [this] { escolheTipo(1); });
+    connect(m_botao1, &QPushButton::clicked, this, [this] { escolheTipo(TipoBUCK); });
+    connect(m_botao2, &QPushButton::clicked, this, [this] { escolheTipo(TipoLDO); });
     topo->addWidget(m_frameControle);
     topo->addSpacing(16);
 
@@ -285,7 +285,7 @@ void PMU::posiciona(QWidget* janela, const QSize& area)
     janela->move(x, y);
 }
 
-void PMU::escolheTipo(int tipo)
+void PMU::escolheTipo(TipoRail tipo)
 {
     m_tipo = tipo;
     if (ocioso())

@@ -3,6 +3,7 @@
 #include "tela/PainelProgresso.h"
 #include "tela/TelaComando.h"
 #include "rails/DecimaisRail.h"
+#include "rails/TelaRail.h"
 
 #include <QFrame>
 #include <QTimer>
@@ -49,6 +50,7 @@ public:
     };
     const Linha& linha(int i) const { return m_linhas.at(i); }
     int linhasVisiveis() const;
+    // The rail type of the last choice (none until BUCK or LDO is pressed).
     int tipo() const { return m_tipo; }
     bool lendo() const { return aguardando(); }
 
@@ -74,7 +76,7 @@ protected:
 private:
     void montaTela();
     Linha& garanteLinha(int i);
-    void escolheTipo(int tipo);
+    void escolheTipo(TipoRail tipo);
     void aplicaTextos();
     void normalizaTolerancia();
 

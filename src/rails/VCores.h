@@ -19,7 +19,7 @@ public:
 
     void aoConectar() override;
 
-    int tipo() const override { return 0; }
+    int tipo() const override { return TipoVCore; }
 
     QPushButton* btExecutaLeitura() const { return m_btExecutaLeitura; }
     QToolButton* Picture1() const { return m_picture1; }
