@@ -229,6 +229,23 @@ void TstRails::leLinha_data() {
         << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -0.3 mV\r\n" << 3 << 1 << "0 V" << "";
     QTest::newRow("ten volts or more keep one decimal fewer")
         << buck << ip7 << "Buck5" << "" << "" << "5" << "" << "BIST buck5: 12345.6 mV\r\n" << 3 << 1 << "12.34 V" << "";
+    QTest::newRow("whole millivolts are millivolts on the PMU screen")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.050" << "BIST buck0: 1050 mV\r\n" << 3 << 3 << "1.050 V"
+        << "0 %";
+    QTest::newRow("whole millivolts on the Buck and LDO screen, cut to two decimals")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: 1050 mV\r\n" << 2 << 1 << "1.05 V"
+        << "-12.5 %";
+    QTest::newRow("whole millivolts on the VCore screen")
+        << vcore << ip7 << "Buck5" << "" << "" << "5" << "1.000" << "BIST buck5: 985 mV\r\n" << 3 << 1 << "0.985 V"
+        << "-1.5 %";
+    QTest::newRow("negative whole millivolts keep their sign")
+        << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -1500 mV\r\n" << 3 << 1 << "-1.500 V" << "";
+    QTest::newRow("a few whole millivolts are thousandths of a volt")
+        << pmu << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: 7 mV\r\n" << 3 << 3 << "0.007 V" << "";
+    QTest::newRow("zero whole millivolts read 0 V")
+        << vcore << ip7 << "Buck3" << "" << "" << "3" << "0" << "BIST buck3: 0 mV\r\n" << 3 << 1 << "0 V" << "0 %";
+    QTest::newRow("ten volts of whole millivolts keep one decimal fewer")
+        << buck << ip7 << "Buck5" << "" << "" << "5" << "" << "BIST buck5: 12345 mV\r\n" << 3 << 1 << "12.34 V" << "";
     QTest::newRow("RefV 0 gives 0 % whatever the reading")
         << buck << ip7 << "Buck0" << "" << "" << "0" << "0" << buck0 << 3 << 1 << "1.234 V" << "0 %";
     QTest::newRow("3 millivolts above the reference give 0.3 %")

@@ -8,12 +8,23 @@
 #include "rails/MarcadoresRail.h"
 #include "store/Banco.h"
 
+#include <QRegularExpression>
+
 #include <optional>
 
 namespace tarsel {
 
 namespace {
 const QString ZeroPorCento = QStringLiteral("0 %");
+
+// Longer than this, a "value" is not a reading but a run of unrelated text.
+constexpr int TamanhoMaximoValor = 24;
+
+// A value as the phone prints a measurement: digits, a point and digits, a leading minus.
+bool ehNumero(const QString& texto) {
+    static const QRegularExpression numero(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
+    return texto.size() <= TamanhoMaximoValor && numero.match(texto).hasMatch();
+}
 } // namespace
 
 ParseRails::ParseRails(TelaRail tela, QString modelo, int decimaisVolt, int decimaisAmp)
@@ -95,6 +106,10 @@ LeituraRail ParseRails::le(const LinhaRail& linha, const QString& resposta) cons
 
     QString valor = resposta.mid(inicio, fim - inicio);
     if (milivolts) {
+        // MilivoltParaVolt finds the volts by the point: a whole number of millivolts ("1050") would
+        // pass unchanged and read as 1050 V.
+        if (ehNumero(valor) && !valor.contains(QLatin1Char('.')))
+            valor += QStringLiteral(".0");
         try {
             valor = MilivoltParaVolt(valor);
         } catch (const ErroVB& e) {

@@ -12,10 +12,10 @@ class ErroVB;
 // Turns the answer of "pmuadc --read all" into the reading and deviation texts of the rail rows, with
 // the rules of the screen that asked.
 //
-// Reading texts: a voltage "1.23 V" ("0 V" when the kept digits are all zero), a current "12,3 mA",
-// "*" for a rail the diagnostics mode does not measure, the translation of "Sem Medição" + "*" for a
-// rail whose line is missing, and on the PMU screen "**" for a value that timed out. Deviations:
-// "-3.5 %", "0 %", or empty.
+// Reading texts: a voltage "1.23 V" ("0 V" when the kept digits are all zero; whole millivolts count as
+// millivolts, "1050 mV" is 1.050 V), a current "12,3 mA", "*" for a rail the diagnostics mode does not
+// measure, the translation of "Sem Medição" + "*" for a rail whose line is missing, and on the PMU
+// screen "**" for a value that timed out. Deviations: "-3.5 %", "0 %", or empty.
 class ParseRails {
 public:
     // Decimals outside the lists (voltage 1..3, current 0..3) are taken as the nearest item.
