@@ -88,8 +88,8 @@ private slots:
     void leLinha();
     void marcadorSemMedicaoSegueOIdioma_data();
     void marcadorSemMedicaoSegueOIdioma();
-    void pmuParaNoPassoQueNaoPodeSerFeito_data();
-    void pmuParaNoPassoQueNaoPodeSerFeito();
+    void pmuParaNaReferenciaQueNaoServe_data();
+    void pmuParaNaReferenciaQueNaoServe();
     void respostaVaziaPorTela_data();
     void respostaVaziaPorTela();
 
@@ -97,6 +97,8 @@ private slots:
     void respostaVaziaNaoTocaOBancoNasTelasDeGrade();
     void respostaVaziaNoPMUMarcaTudoComoSemMedicao();
     void falhaNoPMUGravaAsLinhasAnterioresELancaOErro();
+    void valorRuimNoPMULeSemMedicaoEOsOutrosSeguem_data();
+    void valorRuimNoPMULeSemMedicaoEOsOutrosSeguem();
     void codigoSemChaveMostraACaixaUmaVezPorLinha();
 
     void julgamento_data();
@@ -271,6 +273,9 @@ void TstRails::leLinha_data() {
         << "";
     QTest::newRow("a value that is no number keeps its text without a deviation")
         << vcore << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: abc mV\r\n" << 3 << 1 << "abc V" << "";
+    QTest::newRow("a value that is no number reads not measured on the PMU screen")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: abc mV\r\n" << 3 << 3 << SemMedicao
+        << "0 %";
     QTest::newRow("the first occurrence of the key counts")
         << buck << ip7 << "Buck0" << "" << "" << "0" << "" << "BIST buck0: 1100.0 mV\r\nBIST buck0: 1300.0 mV\r\n" << 3
         << 1 << "1.100 V" << "";
@@ -395,24 +400,26 @@ void TstRails::marcadorSemMedicaoSegueOIdioma() {
 }
 
 // clang-format off
-void TstRails::pmuParaNoPassoQueNaoPodeSerFeito_data() {
+void TstRails::pmuParaNaReferenciaQueNaoServe_data() {
     QTest::addColumn<QString>("refV");
     QTest::addColumn<QString>("resposta");
     QTest::addColumn<int>("numero");
+    QTest::addColumn<QString>("leituraGrade");
 
-    QTest::newRow("a value that is no number against a reference is a type mismatch")
-        << "1.200" << "BIST buck0: abc mV\r\n" << 13;
     QTest::newRow("a zero reference that must divide is a division by zero")
-        << "0.000" << "BIST buck0: 500.0 mV\r\n" << 11;
-    QTest::newRow("a line without a unit is a type mismatch") << "" << "BIST buck0: 1234.567\r\n" << 13;
-    QTest::newRow("a key at the very end is a type mismatch") << "1.200" << "BIST buck0:" << 13;
+        << "0.000" << "BIST buck0: 500.0 mV\r\n" << 11 << "0.500 V";
+    QTest::newRow("a zero reference against whole millivolts is a division by zero too")
+        << "0.000" << "BIST buck0: 500 mV\r\n" << 11 << "0.500 V";
+    QTest::newRow("a reference that is no number is a type mismatch")
+        << "abc" << "BIST buck0: 1234.567 mV\r\n" << 13 << "1.234 V";
 }
 // clang-format on
 
-void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
+void TstRails::pmuParaNaReferenciaQueNaoServe() {
     QFETCH(QString, refV);
     QFETCH(QString, resposta);
     QFETCH(int, numero);
+    QFETCH(QString, leituraGrade);
 
     const LinhaRail linha{1, QStringLiteral("Buck0"), {}, {}, QStringLiteral("0"), refV};
     try {
@@ -421,8 +428,10 @@ void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
     } catch (const ErroVB& e) {
         QCOMPARE(e.numero(), numero);
     }
-    // The grid screens go on with the same row.
-    ParseRails(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1).le(linha, resposta);
+    // The grid screens write the reading without a deviation.
+    const LeituraRail grade = ParseRails(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1).le(linha, resposta);
+    QCOMPARE(grade.Leitura, leituraGrade);
+    QCOMPARE(grade.Porc, QString());
 }
 
 // clang-format off
@@ -538,7 +547,8 @@ void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
     teste::PastaPrograma pasta;
     const QString m = QStringLiteral("IP 7");
     const qint64 antes = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
-    const qint64 falha = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("1.800")});
+    // A zero reference cannot divide a reading far from it.
+    const qint64 falha = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("0.000")});
     const qint64 depois = insere({m, 2, QStringLiteral("Buck3"), QStringLiteral("3"), QStringLiteral("0.900")});
     const qint64 velha = insere({m,
                                  1,
@@ -550,12 +560,12 @@ void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
                                  QStringLiteral("velha"),
                                  QStringLiteral("1 %")});
     const QString resposta =
-        QStringLiteral("BIST buck0: 1234.567 mV\r\nBIST buck2: abc mV\r\nBIST buck3: 900.0 mV\r\n");
+        QStringLiteral("BIST buck0: 1234.567 mV\r\nBIST buck2: 500.0 mV\r\nBIST buck3: 900.0 mV\r\n");
     try {
         ProcessaLeituras(TelaRail::PMU, resposta, m, 2, 3, 3);
         QFAIL("the PMU parse did not report its failure");
     } catch (const ErroVB& e) {
-        QCOMPARE(e.numero(), 13);
+        QCOMPARE(e.numero(), 11);
     }
     QCOMPARE(leitura(antes), (QStringList{"1.234 V", "2.8 %"}));
     QCOMPARE(leitura(falha), (QStringList{"", ""}));
@@ -564,8 +574,73 @@ void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
 
     // The same answer on a grid screen reads every row.
     QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, resposta, m, 2, 3, 1));
-    QCOMPARE(leitura(falha), (QStringList{"abc V", ""}));
+    QCOMPARE(leitura(falha), (QStringList{"0.500 V", ""}));
     QCOMPARE(leitura(depois), (QStringList{"0.900 V", "0 %"}));
+}
+
+// clang-format off
+void TstRails::valorRuimNoPMULeSemMedicaoEOsOutrosSeguem_data() {
+    QTest::addColumn<QString>("linhaRuim");
+    QTest::addColumn<bool>("corrente");
+
+    QTest::newRow("a word") << "BIST buck2: abc mV\r\n" << false;
+    QTest::newRow("not a number") << "BIST buck2: nan mV\r\n" << false;
+    QTest::newRow("infinity") << "BIST buck2: inf mV\r\n" << false;
+    QTest::newRow("a number beyond any double") << "BIST buck2: 1e309 mV\r\n" << false;
+    QTest::newRow("a number in exponent form") << "BIST buck2: 1.8e3 mV\r\n" << false;
+    QTest::newRow("an empty value") << "BIST buck2:  mV\r\n" << false;
+    QTest::newRow("a minus sign alone") << "BIST buck2: - mV\r\n" << false;
+    QTest::newRow("two points") << "BIST buck2: 1.800.5 mV\r\n" << false;
+    QTest::newRow("a hexadecimal number") << "BIST buck2: 0x708 mV\r\n" << false;
+    QTest::newRow("digits run into letters") << "BIST buck2: 1800abc mV\r\n" << false;
+    QTest::newRow("a run of a million digits")
+        << QStringLiteral("BIST buck2: ") + QString(1000000, QLatin1Char('9')) + QStringLiteral(" mV\r\n") << false;
+    QTest::newRow("a line without a unit") << "BIST buck2: 1800.0\r\n" << false;
+    QTest::newRow("the unit stuck to the value") << "BIST buck2: 1800.0mV\r\n" << false;
+    QTest::newRow("an answer cut off after the key") << "BIST buck2:" << false;
+    QTest::newRow("an answer cut off in the value") << "BIST buck2: 180" << false;
+    QTest::newRow("a current that is a word") << "ibuck2: abc mA\r\n" << true;
+    QTest::newRow("a current that is not a number") << "ibuck2: nan mA\r\n" << true;
+    QTest::newRow("an empty current") << "ibuck2:  mA\r\n" << true;
+    QTest::newRow("a current cut off") << "ibuck2: 12.3" << true;
+}
+// clang-format on
+
+void TstRails::valorRuimNoPMULeSemMedicaoEOsOutrosSeguem() {
+    QFETCH(QString, linhaRuim);
+    QFETCH(bool, corrente);
+
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 buck0 = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
+    const qint64 buck2 = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("1.800")});
+    const qint64 buck3 = insere({m, 2, QStringLiteral("Buck3"), QStringLiteral("3"), QStringLiteral("0.900")});
+    const qint64 corrente0 = insere({m, 2, QStringLiteral("mA Buck0"), QStringLiteral("20"), {}});
+    const qint64 corrente2 = insere({m, 2, QStringLiteral("mA Buck2"), QStringLiteral("22"), {}});
+    const qint64 corrente3 = insere({m, 2, QStringLiteral("mA Buck3"), QStringLiteral("23"), {}});
+
+    // The unreadable line comes last: a cut-off answer ends there.
+    QString resposta = QStringLiteral("pmuadc --read all\r\nBIST buck0: 1234.567 mV\r\n");
+    if (corrente)
+        resposta += QStringLiteral("BIST buck2: 1800.0 mV\r\n");
+    resposta += QStringLiteral("BIST buck3: 900 mV\r\nibuck0: 412.25 mA\r\n");
+    if (!corrente)
+        resposta += QStringLiteral("ibuck2: 7.55 mA\r\n");
+    resposta += QStringLiteral("ibuck3: timeout mA\r\n") + linhaRuim;
+
+    DialogosRoteiro caixas;
+    QVERIFY(ProcessaLeituras(TelaRail::PMU, resposta, m, 2, 3, 3));
+    QVERIFY(caixas.caixas.isEmpty());
+
+    QCOMPARE(leitura(corrente ? corrente2 : buck2), (QStringList{SemMedicao, corrente ? "" : "0 %"}));
+    QCOMPARE(leitura(buck0), (QStringList{"1.234 V", "2.8 %"}));
+    QCOMPARE(leitura(buck3), (QStringList{"0.900 V", "0 %"}));
+    QCOMPARE(leitura(corrente0), (QStringList{"412,2 mA", ""}));
+    QCOMPARE(leitura(corrente3), (QStringList{"**", ""}));
+    if (corrente)
+        QCOMPARE(leitura(buck2), (QStringList{"1.800 V", "0 %"}));
+    else
+        QCOMPARE(leitura(corrente2), (QStringList{"7,5 mA", ""}));
 }
 
 void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha() {
