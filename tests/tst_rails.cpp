@@ -9,6 +9,7 @@
 #include "base/Traducao.h"
 #include "rails/ChaveBist.h"
 #include "rails/ConsultaRail.h"
+#include "rails/CorrentesPMU.h"
 #include "rails/DecimaisRail.h"
 #include "rails/GravacoesRail.h"
 #include "rails/JulgamentoRail.h"
@@ -105,6 +106,10 @@ private slots:
     void julgamento();
     void tolerancia_data();
     void tolerancia();
+    void toleranciaDaLeitura_data();
+    void toleranciaDaLeitura();
+    void correntesDasLinhas_data();
+    void correntesDasLinhas();
 
     void carregaDecimais_data();
     void carregaDecimais();
@@ -711,6 +716,102 @@ void TstRails::tolerancia() {
     QFETCH(double, usada);
     QCOMPARE(JulgamentoRail::normalizaTolerancia(texto), normalizado);
     QCOMPARE(JulgamentoRail::tolerancia(texto), usada);
+}
+
+// clang-format off
+void TstRails::toleranciaDaLeitura_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("mostrada");
+    QTest::addColumn<double>("usada");
+
+    QTest::newRow("an empty text becomes 10") << "" << "10" << 10.0;
+    QTest::newRow("blanks only become 10") << "   " << "10" << 10.0;
+    QTest::newRow("a word becomes 10") << "abc" << "10" << 10.0;
+    QTest::newRow("a number with a percent sign becomes 10, not shown as 5 and judged with 10")
+        << "5 %" << "10" << 10.0;
+    QTest::newRow("a number with letters after its point becomes 10") << "12.abc" << "10" << 10.0;
+    QTest::newRow("an exponent becomes 10") << "1e3" << "10" << 10.0;
+    QTest::newRow("a fraction without a whole part becomes 10") << ".5" << "10" << 10.0;
+    QTest::newRow("infinity becomes 10") << "inf" << "10" << 10.0;
+    QTest::newRow("more digits than a whole number holds become 10") << "99999999999999999999" << "10" << 10.0;
+    QTest::newRow("a whole number stays") << "7" << "7" << 7.0;
+    QTest::newRow("zero stays, and nothing is within it") << "0" << "0" << 0.0;
+    QTest::newRow("a decimal number stays and counts in full") << "12.7" << "12.7" << 12.7;
+    QTest::newRow("a decimal comma stays") << "12,7" << "12,7" << 12.7;
+    QTest::newRow("blanks around a number stay") << " 5 " << " 5 " << 5.0;
+    QTest::newRow("more than 100 stays until the list loses the focus") << "150" << "150" << 150.0;
+}
+// clang-format on
+
+void TstRails::toleranciaDaLeitura() {
+    QFETCH(QString, texto);
+    QFETCH(QString, mostrada);
+    QFETCH(double, usada);
+    const JulgamentoRail::Tolerancia t = JulgamentoRail::toleranciaDaLeitura(texto);
+    QCOMPARE(t.texto, mostrada);
+    QCOMPARE(t.valor, usada);
+    // The next reading finds the text this one left in the list, and keeps it.
+    QCOMPARE(JulgamentoRail::toleranciaDaLeitura(t.texto).texto, mostrada);
+}
+
+// ---- Currents beside their rails on the PMU screen ---------------------------------------------
+
+namespace {
+const QString SemCorrente = QStringLiteral("(no current)");
+}
+
+// clang-format off
+void TstRails::correntesDasLinhas_data() {
+    QTest::addColumn<QStringList>("linhas");
+    QTest::addColumn<QStringList>("origens");
+    QTest::addColumn<QStringList>("leituras");
+    QTest::addColumn<QStringList>("esperadas");
+
+    const QStringList bucks1 = {"BUCK1", "BUCK10", "BUCK11"};
+    QTest::newRow("a current goes beside the rail it names, the other lines get none")
+        << QStringList{"BUCK0", "BUCK2"} << QStringList{"mA Buck0"} << QStringList{"412,2 mA"}
+        << QStringList{"412,2 mA", SemCorrente};
+    QTest::newRow("names compare without regard to case")
+        << QStringList{"Buck0", "BUCK2"} << QStringList{"MA BUCK0", "ma buck2"} << QStringList{"1 mA", "2 mA"}
+        << QStringList{"1 mA", "2 mA"};
+    QTest::newRow("a current fits every rail whose name starts with its own")
+        << bucks1 << QStringList{"mA Buck1"} << QStringList{"1 mA"} << QStringList{"1 mA", "1 mA", "1 mA"};
+    QTest::newRow("a longer name that also fits replaces a shorter one's current")
+        << bucks1 << QStringList{"mA Buck1", "mA Buck10", "mA Buck11"} << QStringList{"1 mA", "10 mA", "11 mA"}
+        << QStringList{"1 mA", "10 mA", "11 mA"};
+    QTest::newRow("the longer name wins in whatever order the rows come")
+        << bucks1 << QStringList{"mA Buck11", "mA Buck10", "mA Buck1"} << QStringList{"11 mA", "10 mA", "1 mA"}
+        << QStringList{"1 mA", "10 mA", "11 mA"};
+    QTest::newRow("a switch shows its own current, not its buck's")
+        << QStringList{"BUCK3", "BUCK3_SW1"} << QStringList{"mA Buck3", "mA Buck3_sw1"}
+        << QStringList{"3 mA", "0,5 mA"} << QStringList{"3 mA", "0,5 mA"};
+    QTest::newRow("a name longer than the rail's fits no rail")
+        << QStringList{"BUCK1"} << QStringList{"mA Buck10"} << QStringList{"10 mA"} << QStringList{SemCorrente};
+    QTest::newRow("identifiers of three characters or fewer name no rail")
+        << QStringList{"BUCK0", "LDO1"} << QStringList{"mA ", "mA", ""} << QStringList{"x", "y", "z"}
+        << QStringList{SemCorrente, SemCorrente};
+    QTest::newRow("an empty reading is still a current of the line")
+        << QStringList{"LDO1"} << QStringList{"mA Ldo1"} << QStringList{""} << QStringList{""};
+    QTest::newRow("of two equal identifiers the later row wins")
+        << QStringList{"BUCK0"} << QStringList{"mA Buck0", "mA BUCK0"} << QStringList{"a", "b"} << QStringList{"b"};
+    QTest::newRow("no lines, nothing to fill")
+        << QStringList{} << QStringList{"mA Buck0"} << QStringList{"1 mA"} << QStringList{};
+}
+// clang-format on
+
+void TstRails::correntesDasLinhas() {
+    QFETCH(QStringList, linhas);
+    QFETCH(QStringList, origens);
+    QFETCH(QStringList, leituras);
+    QFETCH(QStringList, esperadas);
+
+    QList<CorrenteRail> correntes;
+    for (int i = 0; i < origens.size(); ++i)
+        correntes.append({origens.at(i), leituras.at(i)});
+    QStringList obtidas;
+    for (const std::optional<QString>& c : CorrentesDasLinhas(linhas, correntes))
+        obtidas << c.value_or(SemCorrente);
+    QCOMPARE(obtidas, esperadas);
 }
 
 // ---- Decimals ----------------------------------------------------------------------------------
