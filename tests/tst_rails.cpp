@@ -100,6 +100,7 @@ private slots:
     void falhaNoPMUGravaAsLinhasAnterioresELancaOErro();
     void valorRuimNoPMULeSemMedicaoEOsOutrosSeguem_data();
     void valorRuimNoPMULeSemMedicaoEOsOutrosSeguem();
+    void codigoSemChaveMostraACaixaUmaVezPorLinha_data();
     void codigoSemChaveMostraACaixaUmaVezPorLinha();
 
     void julgamento_data();
@@ -648,16 +649,29 @@ void TstRails::valorRuimNoPMULeSemMedicaoEOsOutrosSeguem() {
         QCOMPARE(leitura(corrente2), (QStringList{"7,5 mA", ""}));
 }
 
+// clang-format off
+void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha_data() {
+    QTest::addColumn<TelaRail>("tela");
+    QTest::newRow("on the PMU screen") << TelaRail::PMU;
+    QTest::newRow("on the Buck and LDO screen") << TelaRail::BuckLdo;
+    QTest::newRow("on the VCore screen") << TelaRail::VCore;
+}
+// clang-format on
+
 void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha() {
+    QFETCH(TelaRail, tela);
     teste::PastaPrograma pasta;
     const QString m = QStringLiteral("IP 6s");
+    // Codes no line key belongs to (20 + a switch's 15, and a gap in the table), beside a good row.
     const qint64 a = insere({m, 1, QStringLiteral("Ldo1"), QStringLiteral("35"), QStringLiteral("1.800")});
     const qint64 b = insere({m, 1, QStringLiteral("Ldo2"), QStringLiteral("18"), {}});
+    const qint64 c = insere({m, 1, QStringLiteral("Ldo3"), QStringLiteral("43"), QStringLiteral("2.800")});
     DialogosRoteiro caixas;
-    QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, QStringLiteral("BIST ldo1: 1800.0 mV\r\n"), m, 1, 3, 1));
+    QVERIFY(ProcessaLeituras(tela, QStringLiteral("BIST ldo1: 1800.0 mV\r\nBIST ldo3: 2800 mV\r\n"), m, 1, 3, 1));
     QCOMPARE(caixas.textos(), (QStringList{"NOT 35", "NOT 18"}));
     QCOMPARE(leitura(a), (QStringList{SemMedicao, "0 %"}));
     QCOMPARE(leitura(b), (QStringList{SemMedicao, ""}));
+    QCOMPARE(leitura(c), (QStringList{"2.800 V", "0 %"}));
 }
 
 // ---- Judgement ---------------------------------------------------------------------------------
