@@ -27,11 +27,7 @@ insert into Master (Modelo, TIPO, Orig, Malha, Ci, RefT, RefV, Ref, Leitura, Por
 ('IP 6', 2, 'mA Buck4',     'mA PP1V1_SDRAM', 'SDRAM',   '24', '',      '',       '', '', '', '', '', ''),
 ('IP 6', 2, 'mA Buck5',     'mA PP_CPU_SRAM', 'CPU',     '25', '',      '',       '', '', '', '', '', ''),
 ('IP 6', 2, 'mA Buck6',     'mA NC',          'NC',      '26', '',      '',       '', '', '', '', '', ''),
-('IP 6', 2, 'mA Buck7',     'mA PP0V9_NAND',  'NAND',    '27', '',      '',       '', '', '', '', '', ''),
--- A mis-coded VCore row kept on purpose: code 35 (the current range, 20 + the switch's code 15) has
--- no line key, so a VCore read shows "NOT 35" once and this row reads as not measured. It sits on
--- the VCore screen, read less often than the BUCK lists, so the main reading stays uninterrupted.
-('IP 6', 0, 'Buck4_sw1', 'PP1V1_SW1_MEM', 'SDRAM', '35', '1.100', '1.1 V',       '', '', '', '', '', '');
+('IP 6', 2, 'mA Buck7',     'mA PP0V9_NAND',  'NAND',    '27', '',      '',       '', '', '', '', '', '');
 
 -- LDO rows: LDOs, their currents, the 1.2 V buffer and the RTC supply.
 -- Not measured in diagnostics mode (camera): Ldo12, Ldo13, mA Ldo12 and mA Ldo13.

@@ -31,11 +31,7 @@ insert into Master (Modelo, TIPO, Orig, Malha, Ci, RefT, RefV, Ref, Leitura, Por
 ('IP 6s', 2, 'mA Buck6',     'mA PP1V8_CAM_BUCK6', 'CAM',     '26', '',      '',       '', '', '', '', '', ''),
 ('IP 6s', 2, 'mA Buck7',     'mA PP0V9_NAND',      'NAND',    '27', '',      '',       '', '', '', '', '', ''),
 ('IP 6s', 2, 'mA Buck8',     'mA PP_GPU_SRAM',     'GPU',     '28', '',      '',       '', '', '', '', '', ''),
-('IP 6s', 2, 'mA Buck9',     'mA PP1V2_SOC',       'SOC',     '29', '',      '',       '', '', '', '', '', ''),
--- A mis-coded VCore row kept on purpose: code 35 (the current range, 20 + the switch's code 15) has
--- no line key, so a VCore read shows "NOT 35" once and this row reads as not measured. It sits on
--- the VCore screen, read less often than the BUCK lists, so the main reading stays uninterrupted.
-('IP 6s', 0, 'Buck4_sw1', 'PP1V1_SW1_MEM', 'SDRAM', '35', '1.100', '1.1 V',       '', '', '', '', '', '');
+('IP 6s', 2, 'mA Buck9',     'mA PP1V2_SOC',       'SOC',     '29', '',      '',       '', '', '', '', '', '');
 
 -- LDO rows: LDOs, their currents, the 1.2 V buffer and the RTC supply.
 -- Not measured in diagnostics mode (camera): Ldo12, Ldo13, mA Ldo12 and mA Ldo13.

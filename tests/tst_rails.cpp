@@ -9,6 +9,7 @@
 #include "base/Traducao.h"
 #include "rails/ChaveBist.h"
 #include "rails/ConsultaRail.h"
+#include "rails/CorrentesPMU.h"
 #include "rails/DecimaisRail.h"
 #include "rails/GravacoesRail.h"
 #include "rails/JulgamentoRail.h"
@@ -88,8 +89,8 @@ private slots:
     void leLinha();
     void marcadorSemMedicaoSegueOIdioma_data();
     void marcadorSemMedicaoSegueOIdioma();
-    void pmuParaNoPassoQueNaoPodeSerFeito_data();
-    void pmuParaNoPassoQueNaoPodeSerFeito();
+    void pmuParaNaReferenciaQueNaoServe_data();
+    void pmuParaNaReferenciaQueNaoServe();
     void respostaVaziaPorTela_data();
     void respostaVaziaPorTela();
 
@@ -97,12 +98,19 @@ private slots:
     void respostaVaziaNaoTocaOBancoNasTelasDeGrade();
     void respostaVaziaNoPMUMarcaTudoComoSemMedicao();
     void falhaNoPMUGravaAsLinhasAnterioresELancaOErro();
+    void valorRuimNoPMULeSemMedicaoEOsOutrosSeguem_data();
+    void valorRuimNoPMULeSemMedicaoEOsOutrosSeguem();
+    void codigoSemChaveMostraACaixaUmaVezPorLinha_data();
     void codigoSemChaveMostraACaixaUmaVezPorLinha();
 
     void julgamento_data();
     void julgamento();
     void tolerancia_data();
     void tolerancia();
+    void toleranciaDaLeitura_data();
+    void toleranciaDaLeitura();
+    void correntesDasLinhas_data();
+    void correntesDasLinhas();
 
     void carregaDecimais_data();
     void carregaDecimais();
@@ -229,6 +237,23 @@ void TstRails::leLinha_data() {
         << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -0.3 mV\r\n" << 3 << 1 << "0 V" << "";
     QTest::newRow("ten volts or more keep one decimal fewer")
         << buck << ip7 << "Buck5" << "" << "" << "5" << "" << "BIST buck5: 12345.6 mV\r\n" << 3 << 1 << "12.34 V" << "";
+    QTest::newRow("whole millivolts are millivolts on the PMU screen")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.050" << "BIST buck0: 1050 mV\r\n" << 3 << 3 << "1.050 V"
+        << "0 %";
+    QTest::newRow("whole millivolts on the Buck and LDO screen, cut to two decimals")
+        << buck << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: 1050 mV\r\n" << 2 << 1 << "1.05 V"
+        << "-12.5 %";
+    QTest::newRow("whole millivolts on the VCore screen")
+        << vcore << ip7 << "Buck5" << "" << "" << "5" << "1.000" << "BIST buck5: 985 mV\r\n" << 3 << 1 << "0.985 V"
+        << "-1.5 %";
+    QTest::newRow("negative whole millivolts keep their sign")
+        << buck << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: -1500 mV\r\n" << 3 << 1 << "-1.500 V" << "";
+    QTest::newRow("a few whole millivolts are thousandths of a volt")
+        << pmu << ip7 << "Buck3" << "" << "" << "3" << "" << "BIST buck3: 7 mV\r\n" << 3 << 3 << "0.007 V" << "";
+    QTest::newRow("zero whole millivolts read 0 V")
+        << vcore << ip7 << "Buck3" << "" << "" << "3" << "0" << "BIST buck3: 0 mV\r\n" << 3 << 1 << "0 V" << "0 %";
+    QTest::newRow("ten volts of whole millivolts keep one decimal fewer")
+        << buck << ip7 << "Buck5" << "" << "" << "5" << "" << "BIST buck5: 12345 mV\r\n" << 3 << 1 << "12.34 V" << "";
     QTest::newRow("RefV 0 gives 0 % whatever the reading")
         << buck << ip7 << "Buck0" << "" << "" << "0" << "0" << buck0 << 3 << 1 << "1.234 V" << "0 %";
     QTest::newRow("3 millivolts above the reference give 0.3 %")
@@ -254,6 +279,9 @@ void TstRails::leLinha_data() {
         << "";
     QTest::newRow("a value that is no number keeps its text without a deviation")
         << vcore << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: abc mV\r\n" << 3 << 1 << "abc V" << "";
+    QTest::newRow("a value that is no number reads not measured on the PMU screen")
+        << pmu << ip7 << "Buck0" << "" << "" << "0" << "1.200" << "BIST buck0: abc mV\r\n" << 3 << 3 << SemMedicao
+        << "0 %";
     QTest::newRow("the first occurrence of the key counts")
         << buck << ip7 << "Buck0" << "" << "" << "0" << "" << "BIST buck0: 1100.0 mV\r\nBIST buck0: 1300.0 mV\r\n" << 3
         << 1 << "1.100 V" << "";
@@ -378,24 +406,26 @@ void TstRails::marcadorSemMedicaoSegueOIdioma() {
 }
 
 // clang-format off
-void TstRails::pmuParaNoPassoQueNaoPodeSerFeito_data() {
+void TstRails::pmuParaNaReferenciaQueNaoServe_data() {
     QTest::addColumn<QString>("refV");
     QTest::addColumn<QString>("resposta");
     QTest::addColumn<int>("numero");
+    QTest::addColumn<QString>("leituraGrade");
 
-    QTest::newRow("a value that is no number against a reference is a type mismatch")
-        << "1.200" << "BIST buck0: abc mV\r\n" << 13;
     QTest::newRow("a zero reference that must divide is a division by zero")
-        << "0.000" << "BIST buck0: 500.0 mV\r\n" << 11;
-    QTest::newRow("a line without a unit is a type mismatch") << "" << "BIST buck0: 1234.567\r\n" << 13;
-    QTest::newRow("a key at the very end is a type mismatch") << "1.200" << "BIST buck0:" << 13;
+        << "0.000" << "BIST buck0: 500.0 mV\r\n" << 11 << "0.500 V";
+    QTest::newRow("a zero reference against whole millivolts is a division by zero too")
+        << "0.000" << "BIST buck0: 500 mV\r\n" << 11 << "0.500 V";
+    QTest::newRow("a reference that is no number is a type mismatch")
+        << "abc" << "BIST buck0: 1234.567 mV\r\n" << 13 << "1.234 V";
 }
 // clang-format on
 
-void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
+void TstRails::pmuParaNaReferenciaQueNaoServe() {
     QFETCH(QString, refV);
     QFETCH(QString, resposta);
     QFETCH(int, numero);
+    QFETCH(QString, leituraGrade);
 
     const LinhaRail linha{1, QStringLiteral("Buck0"), {}, {}, QStringLiteral("0"), refV};
     try {
@@ -404,8 +434,10 @@ void TstRails::pmuParaNoPassoQueNaoPodeSerFeito() {
     } catch (const ErroVB& e) {
         QCOMPARE(e.numero(), numero);
     }
-    // The grid screens go on with the same row.
-    ParseRails(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1).le(linha, resposta);
+    // The grid screens write the reading without a deviation.
+    const LeituraRail grade = ParseRails(TelaRail::BuckLdo, QStringLiteral("IP 7"), 3, 1).le(linha, resposta);
+    QCOMPARE(grade.Leitura, leituraGrade);
+    QCOMPARE(grade.Porc, QString());
 }
 
 // clang-format off
@@ -521,7 +553,8 @@ void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
     teste::PastaPrograma pasta;
     const QString m = QStringLiteral("IP 7");
     const qint64 antes = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
-    const qint64 falha = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("1.800")});
+    // A zero reference cannot divide a reading far from it.
+    const qint64 falha = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("0.000")});
     const qint64 depois = insere({m, 2, QStringLiteral("Buck3"), QStringLiteral("3"), QStringLiteral("0.900")});
     const qint64 velha = insere({m,
                                  1,
@@ -533,12 +566,12 @@ void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
                                  QStringLiteral("velha"),
                                  QStringLiteral("1 %")});
     const QString resposta =
-        QStringLiteral("BIST buck0: 1234.567 mV\r\nBIST buck2: abc mV\r\nBIST buck3: 900.0 mV\r\n");
+        QStringLiteral("BIST buck0: 1234.567 mV\r\nBIST buck2: 500.0 mV\r\nBIST buck3: 900.0 mV\r\n");
     try {
         ProcessaLeituras(TelaRail::PMU, resposta, m, 2, 3, 3);
         QFAIL("the PMU parse did not report its failure");
     } catch (const ErroVB& e) {
-        QCOMPARE(e.numero(), 13);
+        QCOMPARE(e.numero(), 11);
     }
     QCOMPARE(leitura(antes), (QStringList{"1.234 V", "2.8 %"}));
     QCOMPARE(leitura(falha), (QStringList{"", ""}));
@@ -547,20 +580,98 @@ void TstRails::falhaNoPMUGravaAsLinhasAnterioresELancaOErro() {
 
     // The same answer on a grid screen reads every row.
     QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, resposta, m, 2, 3, 1));
-    QCOMPARE(leitura(falha), (QStringList{"abc V", ""}));
+    QCOMPARE(leitura(falha), (QStringList{"0.500 V", ""}));
     QCOMPARE(leitura(depois), (QStringList{"0.900 V", "0 %"}));
 }
 
+// clang-format off
+void TstRails::valorRuimNoPMULeSemMedicaoEOsOutrosSeguem_data() {
+    QTest::addColumn<QString>("linhaRuim");
+    QTest::addColumn<bool>("corrente");
+
+    QTest::newRow("a word") << "BIST buck2: abc mV\r\n" << false;
+    QTest::newRow("not a number") << "BIST buck2: nan mV\r\n" << false;
+    QTest::newRow("infinity") << "BIST buck2: inf mV\r\n" << false;
+    QTest::newRow("a number beyond any double") << "BIST buck2: 1e309 mV\r\n" << false;
+    QTest::newRow("a number in exponent form") << "BIST buck2: 1.8e3 mV\r\n" << false;
+    QTest::newRow("an empty value") << "BIST buck2:  mV\r\n" << false;
+    QTest::newRow("a minus sign alone") << "BIST buck2: - mV\r\n" << false;
+    QTest::newRow("two points") << "BIST buck2: 1.800.5 mV\r\n" << false;
+    QTest::newRow("a hexadecimal number") << "BIST buck2: 0x708 mV\r\n" << false;
+    QTest::newRow("digits run into letters") << "BIST buck2: 1800abc mV\r\n" << false;
+    QTest::newRow("a run of a million digits")
+        << QStringLiteral("BIST buck2: ") + QString(1000000, QLatin1Char('9')) + QStringLiteral(" mV\r\n") << false;
+    QTest::newRow("a line without a unit") << "BIST buck2: 1800.0\r\n" << false;
+    QTest::newRow("the unit stuck to the value") << "BIST buck2: 1800.0mV\r\n" << false;
+    QTest::newRow("an answer cut off after the key") << "BIST buck2:" << false;
+    QTest::newRow("an answer cut off in the value") << "BIST buck2: 180" << false;
+    QTest::newRow("a current that is a word") << "ibuck2: abc mA\r\n" << true;
+    QTest::newRow("a current that is not a number") << "ibuck2: nan mA\r\n" << true;
+    QTest::newRow("an empty current") << "ibuck2:  mA\r\n" << true;
+    QTest::newRow("a current cut off") << "ibuck2: 12.3" << true;
+}
+// clang-format on
+
+void TstRails::valorRuimNoPMULeSemMedicaoEOsOutrosSeguem() {
+    QFETCH(QString, linhaRuim);
+    QFETCH(bool, corrente);
+
+    teste::PastaPrograma pasta;
+    const QString m = QStringLiteral("IP 7");
+    const qint64 buck0 = insere({m, 2, QStringLiteral("Buck0"), QStringLiteral("0"), QStringLiteral("1.200")});
+    const qint64 buck2 = insere({m, 2, QStringLiteral("Buck2"), QStringLiteral("2"), QStringLiteral("1.800")});
+    const qint64 buck3 = insere({m, 2, QStringLiteral("Buck3"), QStringLiteral("3"), QStringLiteral("0.900")});
+    const qint64 corrente0 = insere({m, 2, QStringLiteral("mA Buck0"), QStringLiteral("20"), {}});
+    const qint64 corrente2 = insere({m, 2, QStringLiteral("mA Buck2"), QStringLiteral("22"), {}});
+    const qint64 corrente3 = insere({m, 2, QStringLiteral("mA Buck3"), QStringLiteral("23"), {}});
+
+    // The unreadable line comes last: a cut-off answer ends there.
+    QString resposta = QStringLiteral("pmuadc --read all\r\nBIST buck0: 1234.567 mV\r\n");
+    if (corrente)
+        resposta += QStringLiteral("BIST buck2: 1800.0 mV\r\n");
+    resposta += QStringLiteral("BIST buck3: 900 mV\r\nibuck0: 412.25 mA\r\n");
+    if (!corrente)
+        resposta += QStringLiteral("ibuck2: 7.55 mA\r\n");
+    resposta += QStringLiteral("ibuck3: timeout mA\r\n") + linhaRuim;
+
+    DialogosRoteiro caixas;
+    QVERIFY(ProcessaLeituras(TelaRail::PMU, resposta, m, 2, 3, 3));
+    QVERIFY(caixas.caixas.isEmpty());
+
+    QCOMPARE(leitura(corrente ? corrente2 : buck2), (QStringList{SemMedicao, corrente ? "" : "0 %"}));
+    QCOMPARE(leitura(buck0), (QStringList{"1.234 V", "2.8 %"}));
+    QCOMPARE(leitura(buck3), (QStringList{"0.900 V", "0 %"}));
+    QCOMPARE(leitura(corrente0), (QStringList{"412,2 mA", ""}));
+    QCOMPARE(leitura(corrente3), (QStringList{"**", ""}));
+    if (corrente)
+        QCOMPARE(leitura(buck2), (QStringList{"1.800 V", "0 %"}));
+    else
+        QCOMPARE(leitura(corrente2), (QStringList{"7,5 mA", ""}));
+}
+
+// clang-format off
+void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha_data() {
+    QTest::addColumn<TelaRail>("tela");
+    QTest::newRow("on the PMU screen") << TelaRail::PMU;
+    QTest::newRow("on the Buck and LDO screen") << TelaRail::BuckLdo;
+    QTest::newRow("on the VCore screen") << TelaRail::VCore;
+}
+// clang-format on
+
 void TstRails::codigoSemChaveMostraACaixaUmaVezPorLinha() {
+    QFETCH(TelaRail, tela);
     teste::PastaPrograma pasta;
     const QString m = QStringLiteral("IP 6s");
+    // Codes no line key belongs to (20 + a switch's 15, and a gap in the table), beside a good row.
     const qint64 a = insere({m, 1, QStringLiteral("Ldo1"), QStringLiteral("35"), QStringLiteral("1.800")});
     const qint64 b = insere({m, 1, QStringLiteral("Ldo2"), QStringLiteral("18"), {}});
+    const qint64 c = insere({m, 1, QStringLiteral("Ldo3"), QStringLiteral("43"), QStringLiteral("2.800")});
     DialogosRoteiro caixas;
-    QVERIFY(ProcessaLeituras(TelaRail::BuckLdo, QStringLiteral("BIST ldo1: 1800.0 mV\r\n"), m, 1, 3, 1));
+    QVERIFY(ProcessaLeituras(tela, QStringLiteral("BIST ldo1: 1800.0 mV\r\nBIST ldo3: 2800 mV\r\n"), m, 1, 3, 1));
     QCOMPARE(caixas.textos(), (QStringList{"NOT 35", "NOT 18"}));
     QCOMPARE(leitura(a), (QStringList{SemMedicao, "0 %"}));
     QCOMPARE(leitura(b), (QStringList{SemMedicao, ""}));
+    QCOMPARE(leitura(c), (QStringList{"2.800 V", "0 %"}));
 }
 
 // ---- Judgement ---------------------------------------------------------------------------------
@@ -619,6 +730,102 @@ void TstRails::tolerancia() {
     QFETCH(double, usada);
     QCOMPARE(JulgamentoRail::normalizaTolerancia(texto), normalizado);
     QCOMPARE(JulgamentoRail::tolerancia(texto), usada);
+}
+
+// clang-format off
+void TstRails::toleranciaDaLeitura_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("mostrada");
+    QTest::addColumn<double>("usada");
+
+    QTest::newRow("an empty text becomes 10") << "" << "10" << 10.0;
+    QTest::newRow("blanks only become 10") << "   " << "10" << 10.0;
+    QTest::newRow("a word becomes 10") << "abc" << "10" << 10.0;
+    QTest::newRow("a number with a percent sign becomes 10, not shown as 5 and judged with 10")
+        << "5 %" << "10" << 10.0;
+    QTest::newRow("a number with letters after its point becomes 10") << "12.abc" << "10" << 10.0;
+    QTest::newRow("an exponent becomes 10") << "1e3" << "10" << 10.0;
+    QTest::newRow("a fraction without a whole part becomes 10") << ".5" << "10" << 10.0;
+    QTest::newRow("infinity becomes 10") << "inf" << "10" << 10.0;
+    QTest::newRow("more digits than a whole number holds become 10") << "99999999999999999999" << "10" << 10.0;
+    QTest::newRow("a whole number stays") << "7" << "7" << 7.0;
+    QTest::newRow("zero stays, and nothing is within it") << "0" << "0" << 0.0;
+    QTest::newRow("a decimal number stays and counts in full") << "12.7" << "12.7" << 12.7;
+    QTest::newRow("a decimal comma stays") << "12,7" << "12,7" << 12.7;
+    QTest::newRow("blanks around a number stay") << " 5 " << " 5 " << 5.0;
+    QTest::newRow("more than 100 stays until the list loses the focus") << "150" << "150" << 150.0;
+}
+// clang-format on
+
+void TstRails::toleranciaDaLeitura() {
+    QFETCH(QString, texto);
+    QFETCH(QString, mostrada);
+    QFETCH(double, usada);
+    const JulgamentoRail::Tolerancia t = JulgamentoRail::toleranciaDaLeitura(texto);
+    QCOMPARE(t.texto, mostrada);
+    QCOMPARE(t.valor, usada);
+    // The next reading finds the text this one left in the list, and keeps it.
+    QCOMPARE(JulgamentoRail::toleranciaDaLeitura(t.texto).texto, mostrada);
+}
+
+// ---- Currents beside their rails on the PMU screen ---------------------------------------------
+
+namespace {
+const QString SemCorrente = QStringLiteral("(no current)");
+}
+
+// clang-format off
+void TstRails::correntesDasLinhas_data() {
+    QTest::addColumn<QStringList>("linhas");
+    QTest::addColumn<QStringList>("origens");
+    QTest::addColumn<QStringList>("leituras");
+    QTest::addColumn<QStringList>("esperadas");
+
+    const QStringList bucks1 = {"BUCK1", "BUCK10", "BUCK11"};
+    QTest::newRow("a current goes beside the rail it names, the other lines get none")
+        << QStringList{"BUCK0", "BUCK2"} << QStringList{"mA Buck0"} << QStringList{"412,2 mA"}
+        << QStringList{"412,2 mA", SemCorrente};
+    QTest::newRow("names compare without regard to case")
+        << QStringList{"Buck0", "BUCK2"} << QStringList{"MA BUCK0", "ma buck2"} << QStringList{"1 mA", "2 mA"}
+        << QStringList{"1 mA", "2 mA"};
+    QTest::newRow("a current fits every rail whose name starts with its own")
+        << bucks1 << QStringList{"mA Buck1"} << QStringList{"1 mA"} << QStringList{"1 mA", "1 mA", "1 mA"};
+    QTest::newRow("a longer name that also fits replaces a shorter one's current")
+        << bucks1 << QStringList{"mA Buck1", "mA Buck10", "mA Buck11"} << QStringList{"1 mA", "10 mA", "11 mA"}
+        << QStringList{"1 mA", "10 mA", "11 mA"};
+    QTest::newRow("the longer name wins in whatever order the rows come")
+        << bucks1 << QStringList{"mA Buck11", "mA Buck10", "mA Buck1"} << QStringList{"11 mA", "10 mA", "1 mA"}
+        << QStringList{"1 mA", "10 mA", "11 mA"};
+    QTest::newRow("a switch shows its own current, not its buck's")
+        << QStringList{"BUCK3", "BUCK3_SW1"} << QStringList{"mA Buck3", "mA Buck3_sw1"}
+        << QStringList{"3 mA", "0,5 mA"} << QStringList{"3 mA", "0,5 mA"};
+    QTest::newRow("a name longer than the rail's fits no rail")
+        << QStringList{"BUCK1"} << QStringList{"mA Buck10"} << QStringList{"10 mA"} << QStringList{SemCorrente};
+    QTest::newRow("identifiers of three characters or fewer name no rail")
+        << QStringList{"BUCK0", "LDO1"} << QStringList{"mA ", "mA", ""} << QStringList{"x", "y", "z"}
+        << QStringList{SemCorrente, SemCorrente};
+    QTest::newRow("an empty reading is still a current of the line")
+        << QStringList{"LDO1"} << QStringList{"mA Ldo1"} << QStringList{""} << QStringList{""};
+    QTest::newRow("of two equal identifiers the later row wins")
+        << QStringList{"BUCK0"} << QStringList{"mA Buck0", "mA BUCK0"} << QStringList{"a", "b"} << QStringList{"b"};
+    QTest::newRow("no lines, nothing to fill")
+        << QStringList{} << QStringList{"mA Buck0"} << QStringList{"1 mA"} << QStringList{};
+}
+// clang-format on
+
+void TstRails::correntesDasLinhas() {
+    QFETCH(QStringList, linhas);
+    QFETCH(QStringList, origens);
+    QFETCH(QStringList, leituras);
+    QFETCH(QStringList, esperadas);
+
+    QList<CorrenteRail> correntes;
+    for (int i = 0; i < origens.size(); ++i)
+        correntes.append({origens.at(i), leituras.at(i)});
+    QStringList obtidas;
+    for (const std::optional<QString>& c : CorrentesDasLinhas(linhas, correntes))
+        obtidas << c.value_or(SemCorrente);
+    QCOMPARE(obtidas, esperadas);
 }
 
 // ---- Decimals ----------------------------------------------------------------------------------

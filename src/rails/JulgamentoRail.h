@@ -28,6 +28,16 @@ public:
     // The tolerance a reading uses: the list's number, or 10 when its text is empty or not a number.
     static double tolerancia(const QString& texto);
 
+    // What a reading of the PMU screen does with the tolerance list: its text stays when it is a number
+    // whose whole part is written in digits ("12.7", "12,7", " 5 ", "0"); anything else ("", "abc",
+    // "5 %", "1e3", ".5") becomes "10". The list shows `texto` and the reading is judged with `valor`,
+    // the number of that same text.
+    struct Tolerancia {
+        QString texto;
+        double valor;
+    };
+    static Tolerancia toleranciaDaLeitura(const QString& texto);
+
 private:
     static std::optional<double> numero(const QString& texto);
 };

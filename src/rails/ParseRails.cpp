@@ -8,12 +8,31 @@
 #include "rails/MarcadoresRail.h"
 #include "store/Banco.h"
 
+#include <QRegularExpression>
+
 #include <optional>
 
 namespace tarsel {
 
 namespace {
 const QString ZeroPorCento = QStringLiteral("0 %");
+
+// Longer than this, a "value" is not a reading but a run of unrelated text.
+constexpr int TamanhoMaximoValor = 24;
+
+// A value as the phone prints a measurement: digits, a point and digits, a leading minus.
+bool ehNumero(const QString& texto) {
+    static const QRegularExpression numero(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
+    return texto.size() <= TamanhoMaximoValor && numero.match(texto).hasMatch();
+}
+
+bool temDigito(const QString& texto) {
+    for (const QChar c : texto) {
+        if (c.isDigit())
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 ParseRails::ParseRails(TelaRail tela, QString modelo, int decimaisVolt, int decimaisAmp)
@@ -45,10 +64,9 @@ LeituraRail ParseRails::marcador(const LinhaRail& linha, const QString& leitura)
     return {leitura, linha.RefV.isEmpty() ? QString() : ZeroPorCento};
 }
 
-LeituraRail ParseRails::falha(const LinhaRail& linha, const ErroVB* erro) const {
-    if (m_tela == TelaRail::PMU)
-        throw erro ? *erro : ErroVB::tiposIncompativeis();
-    // No value could be taken from the line: the rail reads as not measured.
+LeituraRail ParseRails::semValor(const LinhaRail& linha) const {
+    // No value could be taken from the line (cut off, no unit, nothing between key and unit, too long
+    // for the conversion): the phone sent something unreadable for this rail, the others still count.
     return marcador(linha, MarcadorSemMedicao());
 }
 
@@ -90,20 +108,26 @@ LeituraRail ParseRails::le(const LinhaRail& linha, const QString& resposta) cons
            resposta.at(fim) != QLatin1Char('\n'))
         ++fim;
     if (fim <= inicio || fim >= resposta.size() || resposta.at(fim) != QLatin1Char(' '))
-        return falha(linha, nullptr);
+        return semValor(linha);
     const bool milivolts = fim + 2 < resposta.size() && resposta.at(fim + 2) == QLatin1Char('V');
 
-    QString valor = resposta.mid(inicio, fim - inicio);
+    const QString lido = resposta.mid(inicio, fim - inicio);
+    const bool numero = ehNumero(lido);
+    QString valor = lido;
     if (milivolts) {
+        // MilivoltParaVolt finds the volts by the point: a whole number of millivolts ("1050") would
+        // pass unchanged and read as 1050 V.
+        if (numero && !valor.contains(QLatin1Char('.')))
+            valor += QStringLiteral(".0");
         try {
             valor = MilivoltParaVolt(valor);
-        } catch (const ErroVB& e) {
-            return falha(linha, &e);
+        } catch (const ErroVB&) {
+            return semValor(linha);
         }
     } else {
         valor.chop(1);
         if (valor.isEmpty())
-            return falha(linha, nullptr);
+            return semValor(linha);
         valor.replace(QLatin1Char('.'), QLatin1Char(','));
     }
 
@@ -113,6 +137,11 @@ LeituraRail ParseRails::le(const LinhaRail& linha, const QString& resposta) cons
         return {leitura, linha.RefV == QLatin1String("0") ? ZeroPorCento : QString()};
     }
 
+    // The PMU screen shows no text that is not a measurement (a current has lost its last character
+    // above, so "-5" keeps no digit); the grid screens keep the text, without a deviation.
+    if (m_tela == TelaRail::PMU && (!numero || !temDigito(valor)))
+        return semValor(linha);
+
     LeituraRail r;
     if (linha.RefV == QLatin1String("0")) {
         r.Porc = ZeroPorCento;
@@ -120,6 +149,7 @@ LeituraRail ParseRails::le(const LinhaRail& linha, const QString& resposta) cons
         try {
             r.Porc = DesvioPercentual(valor, linha.RefV) + QStringLiteral(" %");
         } catch (const ErroVB&) {
+            // On the PMU screen the reading is a number by now: the reference is what cannot be used.
             if (m_tela == TelaRail::PMU)
                 throw;
             // The reading is still written, without a deviation.
