@@ -13,6 +13,7 @@
 #include "link/Conexao.h"
 #include "link/Enlace.h"
 #include "link/Identificacao.h"
+#include "link/ModeloBox.h"
 #include "link/MapaPortas.h"
 #include "store/Configuracao.h"
 #include "tela/Conversoes.h"
@@ -155,16 +156,11 @@ void Inicial::carrega()
 
 void Inicial::restauraModeloBox()
 {
-    // The stored BOX model sets the polling speed; older values "G1"/"G2" mean 1 and 2.
-    QString modelo = LeCombo(7);
-    if (modelo == QLatin1String("G1"))
-        modelo = QStringLiteral("1");
-    else if (modelo == QLatin1String("G2"))
-        modelo = QStringLiteral("2");
-    if (modelo.isEmpty()) {
-        modelo = QStringLiteral("1");
+    // The stored BOX model sets the polling speed.
+    const ModeloBox gravado = ModeloBoxGravado(LeCombo(7));
+    const QString& modelo = gravado.modelo;
+    if (gravado.regravar)
         GravaCombo(7, modelo);
-    }
     m_comboBox->blockSignals(true);
     m_comboBox->setCurrentText(modelo);
     m_comboBox->blockSignals(false);

@@ -8,6 +8,7 @@
 #include "tela/ContextoTela.h"
 #include "link/Enlace.h"
 #include "rails/ConsultaRail.h"
+#include "rails/CorrentesPMU.h"
 #include "rails/JulgamentoRail.h"
 #include "rails/MarcadoresRail.h"
 #include "rails/ParseRails.h"
@@ -341,9 +342,9 @@ void PMU::GeraGrid()
 
 void PMU::MostraLinhas()
 {
-    if (m_tolerancia->currentText().trimmed().isEmpty() || !JulgamentoRail::parteInteira(m_tolerancia->currentText()))
-        m_tolerancia->setCurrentText(QStringLiteral("10"));
-    const double t = JulgamentoRail::tolerancia(m_tolerancia->currentText());
+    const JulgamentoRail::Tolerancia tolerancia = JulgamentoRail::toleranciaDaLeitura(m_tolerancia->currentText());
+    m_tolerancia->setCurrentText(tolerancia.texto);
+    const double t = tolerancia.valor;
     const QString familia = this->familia();
 
     Banco b;
@@ -379,21 +380,20 @@ void PMU::MostraLinhas()
         ++n;
     }
 
-    // Currents: a current row "mA Buck0" goes into the line whose name starts with "BUCK0"; rows come
-    // in Orig order, so a longer name that also matches overwrites a shorter one's value.
+    // Currents beside their rails.
+    QList<CorrenteRail> correntes;
     QSqlQuery c = ConsultaRail::correntesPMU(familia, m_tipo).executa(b);
-    while (c.next()) {
-        const QString orig = c.value(QStringLiteral("Orig")).toString();
-        if (orig.size() <= 3)
+    while (c.next())
+        correntes.append({c.value(QStringLiteral("Orig")).toString(), c.value(QStringLiteral("Leitura")).toString()});
+    QStringList nomes;
+    for (int i = 0; i < n; ++i)
+        nomes << m_linhas.at(i).SAIDA->text();
+    const QList<std::optional<QString>> porLinha = CorrentesDasLinhas(nomes, correntes);
+    for (int i = 0; i < n; ++i) {
+        if (!porLinha.at(i))
             continue;
-        const QString nome = orig.mid(3).toUpper();
-        for (int i = 0; i < n; ++i) {
-            Linha& l = m_linhas[i];
-            if (l.SAIDA->text().left(orig.size() - 3).toUpper() == nome) {
-                l.LEITURA_A->setText(c.value(QStringLiteral("Leitura")).toString());
-                l.LEITURA_A->show();
-            }
-        }
+        m_linhas[i].LEITURA_A->setText(*porLinha.at(i));
+        m_linhas[i].LEITURA_A->show();
     }
     terminaEspera();
 }
