@@ -2,9 +2,9 @@
 
 #include "Apoio.h"
 
+#include "app/Partida.h"
 #include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
-#include "app/Partida.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -13,8 +13,7 @@
 using namespace tarsel;
 
 namespace {
-QByteArray resumo(const QString& caminho)
-{
+QByteArray resumo(const QString& caminho) {
     QFile f(caminho);
     if (!f.open(QIODevice::ReadOnly))
         return {};
@@ -26,8 +25,7 @@ class TstPartida : public QObject {
     Q_OBJECT
 
 private slots:
-    void semConfigMostraACaixaTrilingueEEncerra()
-    {
+    void semConfigMostraACaixaTrilingueEEncerra() {
         teste::PastaPrograma pasta(false);
         DialogosRoteiro d;
         QVERIFY(!ExecutaPartida(pasta.caminho()));
@@ -39,18 +37,17 @@ private slots:
                                                    "ES - Archivo: falta 'Config.tsl', reinstale el software"));
     }
 
-    void configInutilizavelEncerraSemTocarNoArquivo_data()
-    {
+    void configInutilizavelEncerraSemTocarNoArquivo_data() {
         QTest::addColumn<QByteArray>("conteudo");
         QTest::addColumn<QString>("sql");
         QTest::newRow("a file of zero bytes") << QByteArray() << QString();
-        QTest::newRow("random bytes") << QByteArray("\x13\x37 not a database at all \xff\xfe", 27).repeated(200) << QString();
+        QTest::newRow("random bytes") << QByteArray("\x13\x37 not a database at all \xff\xfe", 27).repeated(200)
+                                      << QString();
         QTest::newRow("a database without the tables") << QByteArray() << QStringLiteral("create table Outra (x text)");
         QTest::newRow("a database lacking one table") << QByteArray() << QStringLiteral("drop table Rf");
     }
 
-    void configInutilizavelEncerraSemTocarNoArquivo()
-    {
+    void configInutilizavelEncerraSemTocarNoArquivo() {
         QFETCH(QByteArray, conteudo);
         QFETCH(QString, sql);
         const bool partirDoModelo = sql.startsWith(QLatin1String("drop"));
@@ -75,8 +72,7 @@ private slots:
         QCOMPARE(resumo(pasta.banco()), antes);
     }
 
-    void idiomaCarregadoDeTools_data()
-    {
+    void idiomaCarregadoDeTools_data() {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<int>("idioma");
         QTest::newRow("Portuguese as shipped") << QString() << 1;
@@ -85,8 +81,7 @@ private slots:
         QTest::newRow("an unreadable value leaves 0") << QStringLiteral("update Tools set Idioma = 'x'") << 0;
     }
 
-    void idiomaCarregadoDeTools()
-    {
+    void idiomaCarregadoDeTools() {
         QFETCH(QString, sql);
         QFETCH(int, idioma);
         teste::PastaPrograma pasta;

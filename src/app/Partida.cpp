@@ -12,15 +12,13 @@
 
 namespace tarsel {
 
-QString TextoBancoAusente()
-{
+QString TextoBancoAusente() {
     return QStringLiteral("BR - Arquivo: 'Config.tsl' ausente, reinstale o software\r\n\r\n"
                           "US - Config.tsl' missing, reinstall software\r\n\r\n"
                           "ES - Archivo: falta 'Config.tsl', reinstale el software");
 }
 
-QString TextoBancoInvalido(const QString& caminho)
-{
+QString TextoBancoInvalido(const QString& caminho) {
     const QString nativo = QDir::toNativeSeparators(caminho);
     return QStringLiteral("BR - Arquivo: '%1' danificado ou inválido, reinstale o software\r\n\r\n"
                           "US - File: '%1' damaged or invalid, reinstall software\r\n\r\n"
@@ -28,8 +26,7 @@ QString TextoBancoInvalido(const QString& caminho)
         .arg(nativo);
 }
 
-bool ExecutaPartida(const QString& pastaPrograma)
-{
+bool ExecutaPartida(const QString& pastaPrograma) {
     auto& g = globais();
     g.Versao = VersaoPrograma;
     g.PastaPrograma = QDir(pastaPrograma).absolutePath();
