@@ -38,9 +38,11 @@ int Inicio::executa(int argc, char** argv)
         Inicial inicial;
         InstalaTelas(inicial);
         inicial.carrega();
+        // The splash waits until the window it hands over to is on screen, and gives up only after a
+        // second: show the window first.
+        inicial.showMaximized();
         xScreen->finish(&inicial);
         delete xScreen;
-        inicial.showMaximized();
         codigo = QApplication::exec();
     }
     instalaDialogos(nullptr);
