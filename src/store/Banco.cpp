@@ -203,6 +203,36 @@ QString ValidaBanco(const QString& caminho) {
     return {};
 }
 
+QString VerificaGravacao(const QString& caminho) {
+    // SQLITE_BUSY and SQLITE_LOCKED (extended codes keep them in the low byte): another connection's
+    // lock, not a refusal to write.
+    const auto ocupado = [](const ErroVB& e) {
+        const int codigo = (e.numero() - 3000) & 0xff;
+        return codigo == 5 || codigo == 6;
+    };
+    try {
+        Banco b(caminho);
+        // The write lock first: a file another connection is writing waits here, within the busy timeout.
+        b.executa(QStringLiteral("begin immediate"));
+        QString falha;
+        try {
+            // Setting the header field to the value it has dirties page 1, which makes the engine create
+            // the journal beside the file: that is what a read-only folder refuses. The page stays in
+            // memory and the rollback drops it.
+            const int versao = b.valor(QStringLiteral("pragma user_version")).toInt();
+            b.executa(QStringLiteral("pragma user_version = %1").arg(versao));
+        } catch (const ErroVB& e) {
+            if (!ocupado(e))
+                falha = e.descricao();
+        }
+        // After some failures the engine has already ended the transaction; then there is nothing to undo.
+        QSqlQuery(b.db()).exec(QStringLiteral("rollback"));
+        return falha;
+    } catch (const ErroVB& e) {
+        return ocupado(e) ? QString() : e.descricao();
+    }
+}
+
 bool CopiaBancoUsuario(const QString& pasta) {
     const QDir dir(pasta.isEmpty() ? globais().PastaPrograma : pasta);
     QFile origem(dir.filePath(NomeBanco));
