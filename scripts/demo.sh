@@ -18,7 +18,24 @@ encerra() {
   [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
 }
 trap encerra EXIT
-for _ in $(seq 50); do grep -q READY "$BUILD/sim.log" && break; sleep 0.1; done
+# The simulator says READY once its port is linked; without it the program would find no phone.
+pronto=0
+for _ in $(seq 50); do
+  if grep -q READY "$BUILD/sim.log"; then pronto=1; break; fi
+  kill -0 "$SIM" 2>/dev/null || break # it ended: no point in waiting
+  sleep 0.1
+done
+if [ "$pronto" -ne 1 ]; then
+  if kill -0 "$SIM" 2>/dev/null; then
+    echo "The simulator did not become ready within 5 s." >&2
+  else
+    wait "$SIM" && estado=0 || estado=$?
+    echo "The simulator ended before it was ready (exit $estado)." >&2
+  fi
+  echo "Its log ($BUILD/sim.log):" >&2
+  if [ -s "$BUILD/sim.log" ]; then sed 's/^/  /' "$BUILD/sim.log" >&2; else echo "  (empty)" >&2; fi
+  exit 1
+fi
 echo "Simulated phone $MODELO on COM3 ($(cat "$BUILD/sim.log"))"
 
 if [ -z "${DISPLAY:-}" ]; then

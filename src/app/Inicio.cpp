@@ -8,12 +8,17 @@
 #include "app/Telas.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSplashScreen>
+
+#include <cstdio>
 
 namespace tarsel {
 
 int Inicio::executa(int argc, char** argv)
 {
+    QElapsedTimer relogio;
+    relogio.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voltrace Tarsel"));
     QApplication::setApplicationVersion(VersaoPrograma);
@@ -38,10 +43,18 @@ int Inicio::executa(int argc, char** argv)
         Inicial inicial;
         InstalaTelas(inicial);
         inicial.carrega();
+        // The splash waits until the window it hands over to is on screen, and gives up only after a
+        // second: show the window first.
+        inicial.showMaximized();
         xScreen->finish(&inicial);
         delete xScreen;
-        inicial.showMaximized();
-        codigo = QApplication::exec();
+        if (qEnvironmentVariableIsSet("TARSEL_MEDE_PARTIDA")) {
+            // bench_partida: how long start-up took, then end without running the program.
+            std::printf("TARSEL_PARTIDA %.1f ms\n", relogio.nsecsElapsed() / 1e6);
+            std::fflush(stdout);
+        } else {
+            codigo = QApplication::exec();
+        }
     }
     instalaDialogos(nullptr);
     return codigo;

@@ -12,15 +12,13 @@
 
 namespace tarsel {
 
-QString TextoBancoAusente()
-{
+QString TextoBancoAusente() {
     return QStringLiteral("BR - Arquivo: 'Config.tsl' ausente, reinstale o software\r\n\r\n"
                           "US - Config.tsl' missing, reinstall software\r\n\r\n"
                           "ES - Archivo: falta 'Config.tsl', reinstale el software");
 }
 
-QString TextoBancoInvalido(const QString& caminho)
-{
+QString TextoBancoInvalido(const QString& caminho) {
     const QString nativo = QDir::toNativeSeparators(caminho);
     return QStringLiteral("BR - Arquivo: '%1' danificado ou inválido, reinstale o software\r\n\r\n"
                           "US - File: '%1' damaged or invalid, reinstall software\r\n\r\n"
@@ -28,8 +26,18 @@ QString TextoBancoInvalido(const QString& caminho)
         .arg(nativo);
 }
 
-bool ExecutaPartida(const QString& pastaPrograma)
-{
+QString TextoBancoSomenteLeitura(const QString& caminho) {
+    const QString nativo = QDir::toNativeSeparators(caminho);
+    return QStringLiteral("BR - Arquivo: '%1' não pode ser gravado (o arquivo ou a pasta dele é somente leitura), "
+                          "libere a gravação e abra o software novamente\r\n\r\n"
+                          "US - File: '%1' cannot be written (the file or its folder is read-only), "
+                          "allow writing and start the software again\r\n\r\n"
+                          "ES - Archivo: '%1' no se puede escribir (el archivo o su carpeta es de solo lectura), "
+                          "permita la escritura y abra el software de nuevo")
+        .arg(nativo);
+}
+
+bool ExecutaPartida(const QString& pastaPrograma) {
     auto& g = globais();
     g.Versao = VersaoPrograma;
     g.PastaPrograma = QDir(pastaPrograma).absolutePath();
@@ -43,6 +51,13 @@ bool ExecutaPartida(const QString& pastaPrograma)
     // and leave the file as it is.
     if (!ValidaBanco(g.CaminhoBanco).isEmpty()) {
         dialogos().mensagem(Dialogos::Icone::Critico, TituloBancoInvalido, TextoBancoInvalido(g.CaminhoBanco));
+        return false;
+    }
+    // Every screen writes to the database (choices, readings, recordings): a file that refuses writes
+    // would open normally and fail at the first reading.
+    if (!VerificaGravacao(g.CaminhoBanco).isEmpty()) {
+        dialogos().mensagem(Dialogos::Icone::Critico, TituloBancoSomenteLeitura,
+                            TextoBancoSomenteLeitura(g.CaminhoBanco));
         return false;
     }
 

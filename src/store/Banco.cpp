@@ -13,14 +13,12 @@
 namespace tarsel {
 
 namespace {
-QString novoNomeConexao()
-{
+QString novoNomeConexao() {
     static QAtomicInt contador;
     return QStringLiteral("tarsel-%1").arg(contador.fetchAndAddRelaxed(1));
 }
 
-int numeroErro(const QSqlError& e)
-{
+int numeroErro(const QSqlError& e) {
     bool ok = false;
     const int codigo = e.nativeErrorCode().toInt(&ok);
     return 3000 + (ok ? codigo : 0);
@@ -29,8 +27,7 @@ int numeroErro(const QSqlError& e)
 
 Banco::Banco(const QString& caminho, Modo modo)
     : m_caminho(caminho.isEmpty() ? globais().CaminhoBanco : caminho)
-    , m_nome(novoNomeConexao())
-{
+    , m_nome(novoNomeConexao()) {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nome);
     m_db.setDatabaseName(m_caminho);
     QString opcoes = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
@@ -52,8 +49,7 @@ Banco::Banco(const QString& caminho, Modo modo)
     }
 }
 
-Banco::~Banco()
-{
+Banco::~Banco() {
     if (m_db.isValid()) {
         m_db.close();
         m_db = QSqlDatabase();
@@ -61,16 +57,14 @@ Banco::~Banco()
     }
 }
 
-void Banco::falha(const QSqlError& e, const QString& contexto)
-{
+void Banco::falha(const QSqlError& e, const QString& contexto) {
     QString texto = e.text().trimmed();
     if (texto.isEmpty())
         texto = contexto;
     throw ErroVB(numeroErro(e), texto);
 }
 
-QSqlQuery Banco::executa(const QString& sql, const QVariantList& valores)
-{
+QSqlQuery Banco::executa(const QString& sql, const QVariantList& valores) {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -82,16 +76,14 @@ QSqlQuery Banco::executa(const QString& sql, const QVariantList& valores)
     return q;
 }
 
-QVariant Banco::valor(const QString& sql, const QVariantList& valores)
-{
+QVariant Banco::valor(const QString& sql, const QVariantList& valores) {
     QSqlQuery q = executa(sql, valores);
     if (q.next())
         return q.value(0);
     return {};
 }
 
-QStringList Banco::divideScript(const QString& texto)
-{
+QStringList Banco::divideScript(const QString& texto) {
     QStringList instrucoes;
     QString atual;
     QChar aspa;
@@ -133,8 +125,7 @@ QStringList Banco::divideScript(const QString& texto)
     return instrucoes;
 }
 
-void Banco::executaScript(const QString& texto)
-{
+void Banco::executaScript(const QString& texto) {
     Transacao t(*this);
     for (const QString& instrucao : divideScript(texto)) {
         QSqlQuery q(m_db);
@@ -146,20 +137,17 @@ void Banco::executaScript(const QString& texto)
 
 Banco::Transacao::Transacao(Banco& b)
     : m_banco(b)
-    , m_ativa(b.db().transaction())
-{
+    , m_ativa(b.db().transaction()) {
     if (!m_ativa)
         b.falha(b.db().lastError(), QStringLiteral("begin"));
 }
 
-Banco::Transacao::~Transacao()
-{
+Banco::Transacao::~Transacao() {
     if (m_ativa)
         m_banco.db().rollback();
 }
 
-void Banco::Transacao::fim()
-{
+void Banco::Transacao::fim() {
     if (m_ativa && !m_banco.db().commit()) {
         const QSqlError e = m_banco.db().lastError();
         m_banco.db().rollback();
@@ -169,8 +157,7 @@ void Banco::Transacao::fim()
     m_ativa = false;
 }
 
-QString Banco::PadraoJet(const QString& padrao)
-{
+QString Banco::PadraoJet(const QString& padrao) {
     QString r;
     r.reserve(padrao.size() + 4);
     for (const QChar c : padrao) {
@@ -186,14 +173,12 @@ QString Banco::PadraoJet(const QString& padrao)
     return r;
 }
 
-QStringList TabelasObrigatorias()
-{
-    return {QStringLiteral("Master"), QStringLiteral("Dados"), QStringLiteral("Comandos"), QStringLiteral("M"),
-            QStringLiteral("Tools"), QStringLiteral("Combos"), QStringLiteral("i"), QStringLiteral("Rf")};
+QStringList TabelasObrigatorias() {
+    return {QStringLiteral("Master"), QStringLiteral("Dados"),  QStringLiteral("Comandos"), QStringLiteral("M"),
+            QStringLiteral("Tools"),  QStringLiteral("Combos"), QStringLiteral("i"),        QStringLiteral("Rf")};
 }
 
-QString ValidaBanco(const QString& caminho)
-{
+QString ValidaBanco(const QString& caminho) {
     const QFileInfo info(caminho);
     if (!info.isFile())
         return QStringLiteral("missing");
@@ -218,8 +203,37 @@ QString ValidaBanco(const QString& caminho)
     return {};
 }
 
-bool CopiaBancoUsuario(const QString& pasta)
-{
+QString VerificaGravacao(const QString& caminho) {
+    // SQLITE_BUSY and SQLITE_LOCKED (extended codes keep them in the low byte): another connection's
+    // lock, not a refusal to write.
+    const auto ocupado = [](const ErroVB& e) {
+        const int codigo = (e.numero() - 3000) & 0xff;
+        return codigo == 5 || codigo == 6;
+    };
+    try {
+        Banco b(caminho);
+        // The write lock first: a file another connection is writing waits here, within the busy timeout.
+        b.executa(QStringLiteral("begin immediate"));
+        QString falha;
+        try {
+            // Setting the header field to the value it has dirties page 1, which makes the engine create
+            // the journal beside the file: that is what a read-only folder refuses. The page stays in
+            // memory and the rollback drops it.
+            const int versao = b.valor(QStringLiteral("pragma user_version")).toInt();
+            b.executa(QStringLiteral("pragma user_version = %1").arg(versao));
+        } catch (const ErroVB& e) {
+            if (!ocupado(e))
+                falha = e.descricao();
+        }
+        // After some failures the engine has already ended the transaction; then there is nothing to undo.
+        QSqlQuery(b.db()).exec(QStringLiteral("rollback"));
+        return falha;
+    } catch (const ErroVB& e) {
+        return ocupado(e) ? QString() : e.descricao();
+    }
+}
+
+bool CopiaBancoUsuario(const QString& pasta) {
     const QDir dir(pasta.isEmpty() ? globais().PastaPrograma : pasta);
     QFile origem(dir.filePath(NomeBanco));
     if (!origem.exists() || !origem.open(QIODevice::ReadOnly))

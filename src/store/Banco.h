@@ -62,6 +62,12 @@ QStringList TabelasObrigatorias();
 // The check opens the file read-only and never changes it.
 QString ValidaBanco(const QString& caminho);
 
+// Empty when the file at `caminho` can be written, else the engine's reason. It writes for real (a
+// read-only file, an immutable one, a read-only mount or a folder where the journal cannot be created
+// all fail here) inside a transaction that is rolled back, so the file is never changed. A file another
+// program holds locked counts as writable: the lock says nothing about permissions.
+QString VerificaGravacao(const QString& caminho);
+
 // Makes User.tsl in `pasta` a byte copy of Config.tsl. The new copy is written beside the old one and
 // put in its place in one step, so a failed copy leaves the previous User.tsl as it was.
 // Returns false when nothing was copied (no Config.tsl, or the copy failed).
