@@ -1,13 +1,24 @@
 // Start-up as the technician sees it: from launching the program to its main window on screen, with the
 // start-up steps as they stand, against a target of 0.5 s; then the database checks of start-up on their
 // own. The program runs from its own folder (build/bin) and ends once its window is up
-// (TARSEL_MEDE_PARTIDA). Prints figures; asserts nothing.
+// (TARSEL_MEDE_PARTIDA). Last, the first thing a technician does: a BUCK click on the PMU screen until
+// the judged lines show, against the simulated phone at 115200 baud, beside the 700 ms the poll rules
+// take at the least. Prints figures; asserts nothing.
 
+#include "app/Inicial.h"
 #include "app/Partida.h"
+#include "app/Telas.h"
+#include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
+#include "link/Enlace.h"
+#include "rails/PMU.h"
 #include "store/Banco.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -49,10 +60,82 @@ template <typename F> Serie mede(int vezes, F&& f) {
     return s;
 }
 
+// Runs the event loop until `pronto` holds or `ms` have passed; false on time-out.
+template <typename F> bool espera(F&& pronto, int ms) {
+    const QDeadlineTimer prazo(ms);
+    while (!pronto()) {
+        if (prazo.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// The BUCK click to the judged PMU lines, against tarsel-sim on a pseudo-terminal.
+void medeLeituraPMU(int vezes) {
+    constexpr double PisoMs = 700.0; // the 7th poll at 100 ms is the earliest an answer can end
+    QTemporaryDir pasta(QStringLiteral(TARSEL_PASTA_BENCH "/bench-XXXXXX"));
+    QDir(pasta.path()).mkpath(QStringLiteral("ports"));
+    const QString banco = pasta.filePath(NomeBanco);
+    QFile::copy(QStringLiteral(TARSEL_CONFIG_MODELO), banco);
+    QFile::setPermissions(banco, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    auto& g = globais();
+    g.PastaPrograma = pasta.path();
+    g.CaminhoBanco = banco;
+    g.IdiomaAtual = 1;
+    g.Versao = VersaoPrograma;
+
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(TARSEL_SIM), {QStringLiteral("--pasta"), pasta.path(), QStringLiteral("--porta"),
+                                           QStringLiteral("3"), QStringLiteral("--modelo"), QStringLiteral("A1778")});
+    if (!sim.waitForReadyRead(10000) || !sim.readAllStandardOutput().startsWith("READY")) {
+        std::printf("the simulator did not start\n");
+        return;
+    }
+    sim.closeReadChannel(QProcess::StandardOutput);
+
+    DialogosRoteiro dialogos;
+    {
+        Inicial principal;
+        InstalaTelas(principal);
+        principal.carrega();
+        principal.show();
+        principal.cbPortas()->setCurrentText(QStringLiteral("3"));
+        principal.Botoes(Botao::Conectar)->click();
+        if (!espera([&] { return principal.lbModelo()->text() == QLatin1String("A1778") && principal.enlace().ocioso(); },
+                    15000)) {
+            std::printf("the simulated phone did not connect\n");
+            return;
+        }
+        auto* pmu = qobject_cast<PMU*>(principal.abreTela(NomeTela::PMU));
+        Serie leitura;
+        for (int i = 0; i < vezes; ++i) {
+            if (!espera([&] { return principal.enlace().ocioso(); }, 5000))
+                break;
+            QElapsedTimer t;
+            t.start();
+            pmu->Botao1()->click();
+            if (!espera([&] { return !pmu->lendo(); }, 30000))
+                break;
+            leitura.ms << t.nsecsElapsed() / 1e6;
+        }
+        const QByteArray alvo = QStringLiteral("   floor %1 ms, target %2 ms").arg(PisoMs).arg(PisoMs + 100).toLatin1();
+        std::printf("\n");
+        leitura.imprime("PMU: BUCK click to judged lines (IP 7, 115200 baud)", alvo.constData());
+        std::printf("  (%d lines, %lld boxes shown)\n", pmu->linhasVisiveis(),
+                    static_cast<long long>(dialogos.caixas.size()));
+    }
+    sim.terminate();
+    sim.waitForFinished(5000);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const int vezes = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 10;
     // The program is started offscreen unless a platform is chosen (e.g. QT_QPA_PLATFORM=xcb with Xvfb).
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -104,5 +187,7 @@ int main(int argc, char** argv) {
     mede(30, [&] { ExecutaPartida(pasta.path()); }).imprime("start-up checks (ExecutaPartida)");
     mede(30, [&] { ValidaBanco(banco); }).imprime("  database validation (ValidaBanco)");
     mede(30, [&] { VerificaGravacao(banco); }).imprime("  write check (VerificaGravacao)");
+
+    medeLeituraPMU(vezes);
     return 0;
 }
