@@ -17,12 +17,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
-#include <QLabel>
-#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -103,8 +103,9 @@ void medeLeituraPMU(int vezes) {
         principal.show();
         principal.cbPortas()->setCurrentText(QStringLiteral("3"));
         principal.Botoes(Botao::Conectar)->click();
-        if (!espera([&] { return principal.lbModelo()->text() == QLatin1String("A1778") && principal.enlace().ocioso(); },
-                    15000)) {
+        if (!espera(
+                [&] { return principal.lbModelo()->text() == QLatin1String("A1778") && principal.enlace().ocioso(); },
+                15000)) {
             std::printf("the simulated phone did not connect\n");
             return;
         }

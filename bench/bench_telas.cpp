@@ -2,8 +2,8 @@
 // of a delivered answer (clear + parse + lines) and one Buck and LDO grid refresh, beside the answer's
 // wire time at 115200 baud. Prints figures; asserts nothing.
 
-#include "base/Globais.h"
 #include "app/Inicial.h"
+#include "base/Globais.h"
 #include "link/Enlace.h"
 #include "rails/BuckLdo.h"
 #include "rails/ConsultaRail.h"
@@ -12,10 +12,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -26,8 +26,7 @@ using namespace tarsel;
 namespace {
 
 // The healthy IP X board's answer, as the simulator sends it (notes removed, line feeds made CR LF).
-QString resposta()
-{
+QString resposta() {
     QFile f(QStringLiteral(TARSEL_PERFIS "/IP_X.txt"));
     f.open(QIODevice::ReadOnly);
     QString texto = QStringLiteral("pmuadc --read all\r\r\n");
@@ -47,8 +46,7 @@ QString resposta()
     return texto + QStringLiteral("[0A1B2C3D:4E5F6071] :-) ");
 }
 
-template <typename F> void mede(const char* nome, int vezes, F&& f)
-{
+template <typename F> void mede(const char* nome, int vezes, F&& f) {
     QList<double> ms;
     for (int i = 0; i < vezes; ++i) {
         QElapsedTimer t;
@@ -63,8 +61,7 @@ template <typename F> void mede(const char* nome, int vezes, F&& f)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

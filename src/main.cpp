@@ -1,6 +1,5 @@
 #include "app/Inicio.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return tarsel::Inicio::executa(argc, argv);
 }

@@ -1,7 +1,7 @@
 #include "Apoio.h"
 
-#include "base/Globais.h"
 #include "app/Inicial.h"
+#include "base/Globais.h"
 #include "link/Enlace.h"
 #include "link/MapaPortas.h"
 #include "store/Banco.h"
@@ -24,8 +24,7 @@
 
 namespace tarsel::teste {
 
-PastaPrograma::PastaPrograma(bool comBanco)
-{
+PastaPrograma::PastaPrograma(bool comBanco) {
     QDir(m_dir.path()).mkpath(QStringLiteral("ports"));
     if (comBanco) {
         QFile::copy(QStringLiteral(TARSEL_CONFIG_MODELO), banco());
@@ -36,15 +35,13 @@ PastaPrograma::PastaPrograma(bool comBanco)
     g.CaminhoBanco = banco();
 }
 
-PastaPrograma::~PastaPrograma()
-{
+PastaPrograma::~PastaPrograma() {
     auto& g = globais();
     g.PastaPrograma.clear();
     g.CaminhoBanco.clear();
 }
 
-void executaSql(const QString& caminhoBanco, const QString& sql)
-{
+void executaSql(const QString& caminhoBanco, const QString& sql) {
     Banco b(caminhoBanco);
     b.executaScript(sql);
 }
@@ -102,8 +99,7 @@ Simulador::~Simulador() {
     }
 }
 
-int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo)
-{
+int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo) {
     const int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (fd < 0)
         return -1;
@@ -125,25 +121,23 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo)
     return fd;
 }
 
-CapturaLinks::CapturaLinks()
-{
+CapturaLinks::CapturaLinks() {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "abre");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "abre");
 }
 
-CapturaLinks::~CapturaLinks()
-{
+CapturaLinks::~CapturaLinks() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }
 
-bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms)
-{
+bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms) {
     principal.CarregaPortas();
     principal.cbPortas()->setCurrentText(QString::number(porta));
     principal.Botoes(Botao::Conectar)->click();
     return QTest::qWaitFor(
-        [&] { return principal.lbModelo()->text() == numero && principal.enlace().Status() == QLatin1String("1"); }, ms);
+        [&] { return principal.lbModelo()->text() == numero && principal.enlace().Status() == QLatin1String("1"); },
+        ms);
 }
 
 } // namespace tarsel::teste

@@ -101,8 +101,7 @@ public:
     QString familia() const override { return familiaAtual; }
     QString numeroModelo() const override { return numero; }
     Enlace& enlace() const override { return link; }
-    QWidget* abreTela(const QString& nome) override
-    {
+    QWidget* abreTela(const QString& nome) override {
         pedidas << nome;
         return nullptr;
     }
@@ -111,14 +110,14 @@ public:
     int alturaPrincipal() const override { return 900; }
 };
 
-// The bench of a screen test (in the language the test has set): a temporary program folder (with `sql` run on its database), the
-// scripted dialogs, a main window with every screen installed and shown, the simulated phone once
+// The bench of a screen test (in the language the test has set): a temporary program folder (with `sql` run on its
+// database), the scripted dialogs, a main window with every screen installed and shown, the simulated phone once
 // `conecta` is called, and the screen `T` registered as `nome`. The main window goes first on
 // destruction, so a closing screen still finds its folder.
 template <typename T> class BancadaTela {
 public:
-    explicit BancadaTela(const QString& nome, const QString& sql = {}) : m_nome(nome)
-    {
+    explicit BancadaTela(const QString& nome, const QString& sql = {})
+        : m_nome(nome) {
         globais().Versao = VersaoPrograma;
         if (!sql.isEmpty())
             executaSql(pasta.banco(), sql);
@@ -128,8 +127,7 @@ public:
         principal->resize(1400, 900);
         principal->show();
     }
-    ~BancadaTela()
-    {
+    ~BancadaTela() {
         principal.reset();
         // The main window leaves its port-text hook behind; the next one must not call into this one.
         globais().textoPorta = {};
@@ -137,8 +135,7 @@ public:
 
     // Starts the simulated phone `numero` with `falhas` and connects to it; false (with the reason
     // logged) when the phone is not connected and idle in time.
-    bool conecta(const QString& numero = QStringLiteral("A1778"), const QStringList& falhas = {})
-    {
+    bool conecta(const QString& numero = QStringLiteral("A1778"), const QStringList& falhas = {}) {
         sim = std::make_unique<Simulador>(pasta.caminho(), 3, numero, falhas);
         if (!sim->pronto()) {
             qWarning() << sim->erro();
@@ -152,8 +149,7 @@ public:
     T* tela() const { return qobject_cast<T*>(principal->tela(m_nome)); }
 
     // Closes the screen's window and waits until it is gone.
-    bool fecha()
-    {
+    bool fecha() {
         QPointer<T> t = tela();
         if (!t)
             return true;

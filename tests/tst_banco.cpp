@@ -19,15 +19,13 @@ class TstBanco : public QObject {
     Q_OBJECT
 
 private:
-    static int linhas(const QString& tabela)
-    {
+    static int linhas(const QString& tabela) {
         Banco b;
         return b.valor(QStringLiteral("select count(*) from ") + tabela).toInt();
     }
 
 private slots:
-    void gravaComboCriaALinhaNaTabelaVaziaEDepoisEditaAMesma()
-    {
+    void gravaComboCriaALinhaNaTabelaVaziaEDepoisEditaAMesma() {
         teste::PastaPrograma pasta;
         teste::executaSql(pasta.banco(), QStringLiteral("delete from Combos"));
         QCOMPARE(linhas(QStringLiteral("Combos")), 0);
@@ -43,8 +41,7 @@ private slots:
         QCOMPARE(LeCombo(3), QStringLiteral("2"));
     }
 
-    void gravaComboNaTabelaCheiaEditaSoAPrimeiraLinha()
-    {
+    void gravaComboNaTabelaCheiaEditaSoAPrimeiraLinha() {
         teste::PastaPrograma pasta;
         teste::executaSql(pasta.banco(), QStringLiteral("insert into Combos (Combo5) values ('segunda')"));
         GravaCombo(5, QStringLiteral("2"));
@@ -56,8 +53,7 @@ private slots:
         QCOMPARE(q.value(0).toString(), QStringLiteral("segunda"));
     }
 
-    void gravaComboFalhaParaOChamador()
-    {
+    void gravaComboFalhaParaOChamador() {
         teste::PastaPrograma pasta;
         teste::executaSql(pasta.banco(), QStringLiteral("drop table Combos"));
         try {
@@ -69,8 +65,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ErroVB, GravaCombo(11, QStringLiteral("x")));
     }
 
-    void nomeComEsemLinhaEmTools()
-    {
+    void nomeComEsemLinhaEmTools() {
         teste::PastaPrograma pasta;
         QCOMPARE(LeNome(), QString());
         GravaNome(QStringLiteral("Oficina D'Ávila & Filhos"));
@@ -86,8 +81,7 @@ private slots:
         QCOMPARE(LeNome(), QString());
     }
 
-    void idiomaLidoEGravado()
-    {
+    void idiomaLidoEGravado() {
         teste::PastaPrograma pasta;
         QCOMPARE(LeIdioma(), quint8(1));
         GravaIdioma(3);
@@ -96,29 +90,46 @@ private slots:
         QCOMPARE(LeIdioma(), quint8(0));
     }
 
-    void comandoEncontradoSemDistinguirMaiusculas()
-    {
+    void comandoEncontradoSemDistinguirMaiusculas() {
         teste::PastaPrograma pasta;
         teste::executaSql(pasta.banco(),
                           QStringLiteral("insert into Comandos (Comando, Info) values ('Teste Maiusculas', 'ajuda')"));
         Banco b;
-        QCOMPARE(b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("teste maiusculas")})
-                     .toString(),
-                 QStringLiteral("ajuda"));
-        QCOMPARE(b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("TESTE MAIUSCULAS")})
-                     .toString(),
-                 QStringLiteral("ajuda"));
+        QCOMPARE(
+            b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("teste maiusculas")})
+                .toString(),
+            QStringLiteral("ajuda"));
+        QCOMPARE(
+            b.valor(QStringLiteral("select Info from Comandos where Comando = ?"), {QStringLiteral("TESTE MAIUSCULAS")})
+                .toString(),
+            QStringLiteral("ajuda"));
     }
 
-    void listaDeComandosTemOsComandosQueOProgramaEnviaComDescricoes()
-    {
+    void listaDeComandosTemOsComandosQueOProgramaEnviaComDescricoes() {
         teste::PastaPrograma pasta;
-        const QStringList enviados = {
-            "syscfg print RMd#", "pmuadc --read all", "buck", "pmuadc --sel tigris --read all",
-            "pmuadc --sel chestnut --read all", "touch --on", "touch --off", "i2c -s 0", "tristar -p", "nanduid",
-            "nandsize", "nand --getinfo", "syscfg list", "battery --properties", "device  --key GasGauge -p",
-            "display --getmode", "audio --resetblock codec", "testmemory", "TESTMEMORY --1MB", "BUTTONCNT --DQE",
-            "Reset", "Shutdown", "help"};
+        const QStringList enviados = {"syscfg print RMd#",
+                                      "pmuadc --read all",
+                                      "buck",
+                                      "pmuadc --sel tigris --read all",
+                                      "pmuadc --sel chestnut --read all",
+                                      "touch --on",
+                                      "touch --off",
+                                      "i2c -s 0",
+                                      "tristar -p",
+                                      "nanduid",
+                                      "nandsize",
+                                      "nand --getinfo",
+                                      "syscfg list",
+                                      "battery --properties",
+                                      "device  --key GasGauge -p",
+                                      "display --getmode",
+                                      "audio --resetblock codec",
+                                      "testmemory",
+                                      "TESTMEMORY --1MB",
+                                      "BUTTONCNT --DQE",
+                                      "Reset",
+                                      "Shutdown",
+                                      "help"};
         Banco b;
         for (const QString& c : enviados) {
             QSqlQuery q = b.executa(QStringLiteral("select Info, Info2, Info3 from Comandos where Comando = ?"), {c});
@@ -128,21 +139,25 @@ private slots:
         }
     }
 
-    void padraoJetViraLike_data()
-    {
+    void padraoJetViraLike_data() {
         QTest::addColumn<QString>("padrao");
         QTest::addColumn<QString>("ci");
         QTest::addColumn<bool>("casa");
-        QTest::newRow("*NAND* finds a group holding NAND") << "*NAND*" << "PP_NAND_VCC" << true;
-        QTest::newRow("*NAND* ignores case") << "*NAND*" << "nand" << true;
-        QTest::newRow("*NAND* misses CPU") << "*NAND*" << "CPU" << false;
-        QTest::newRow("a literal % is no wildcard") << "50%" << "50 volts" << false;
-        QTest::newRow("a literal _ is no wildcard") << "A_B" << "AxB" << false;
-        QTest::newRow("? stands for one character") << "IP ?" << "IP 7" << true;
+        QTest::newRow("*NAND* finds a group holding NAND") << "*NAND*"
+                                                           << "PP_NAND_VCC" << true;
+        QTest::newRow("*NAND* ignores case") << "*NAND*"
+                                             << "nand" << true;
+        QTest::newRow("*NAND* misses CPU") << "*NAND*"
+                                           << "CPU" << false;
+        QTest::newRow("a literal % is no wildcard") << "50%"
+                                                    << "50 volts" << false;
+        QTest::newRow("a literal _ is no wildcard") << "A_B"
+                                                    << "AxB" << false;
+        QTest::newRow("? stands for one character") << "IP ?"
+                                                    << "IP 7" << true;
     }
 
-    void padraoJetViraLike()
-    {
+    void padraoJetViraLike() {
         QFETCH(QString, padrao);
         QFETCH(QString, ci);
         QFETCH(bool, casa);
@@ -152,8 +167,7 @@ private slots:
         QCOMPARE(r.toBool(), casa);
     }
 
-    void valoresComAspasNaoQuebramAConsulta()
-    {
+    void valoresComAspasNaoQuebramAConsulta() {
         teste::PastaPrograma pasta;
         Banco b;
         b.executa(QStringLiteral("insert into Dados (Aparelho, Comando, Dados) values (?, ?, ?)"),
@@ -167,25 +181,22 @@ private slots:
                  QStringLiteral("resposta"));
     }
 
-    void scriptRespeitaAspasEComentarios()
-    {
-        const QStringList partes = Banco::divideScript(
-            QStringLiteral("-- a note; with a semicolon\ninsert into M values ('a;b');\ninsert into M values ('it''s');"));
+    void scriptRespeitaAspasEComentarios() {
+        const QStringList partes = Banco::divideScript(QStringLiteral(
+            "-- a note; with a semicolon\ninsert into M values ('a;b');\ninsert into M values ('it''s');"));
         QCOMPARE(partes.size(), 2);
         QVERIFY(partes.at(0).endsWith(QStringLiteral("('a;b')")));
         QCOMPARE(partes.at(1), QStringLiteral("insert into M values ('it''s')"));
     }
 
-    void copiaUsuarioIdenticaParaCadaTamanho_data()
-    {
+    void copiaUsuarioIdenticaParaCadaTamanho_data() {
         QTest::addColumn<int>("tamanho");
         QTest::newRow("shorter than one chunk") << 700;
         QTest::newRow("an exact multiple of the chunk") << 4096;
         QTest::newRow("larger and uneven") << 1024 * 300 + 17;
     }
 
-    void copiaUsuarioIdenticaParaCadaTamanho()
-    {
+    void copiaUsuarioIdenticaParaCadaTamanho() {
         QFETCH(int, tamanho);
         teste::PastaPrograma pasta(false);
         QByteArray bytes(tamanho, Qt::Uninitialized);
@@ -207,8 +218,7 @@ private slots:
         QCOMPARE(copia.readAll(), bytes);
     }
 
-    void copiaQueFalhaMantemOUsuarioAnterior()
-    {
+    void copiaQueFalhaMantemOUsuarioAnterior() {
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders; the failed copy cannot be provoked this way");
         teste::PastaPrograma pasta;
@@ -218,14 +228,14 @@ private slots:
         antiga.close();
         QFile::setPermissions(pasta.caminho(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool copiou = CopiaBancoUsuario(pasta.caminho());
-        QFile::setPermissions(pasta.caminho(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(pasta.caminho(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!copiou);
         QVERIFY(antiga.open(QIODevice::ReadOnly));
         QCOMPARE(antiga.readAll(), QByteArray("dados do técnico"));
     }
 
-    void copiaQueFalhaNaLeituraMantemOUsuarioAnterior()
-    {
+    void copiaQueFalhaNaLeituraMantemOUsuarioAnterior() {
         // Config.tsl that cannot be read (here: a folder in its place) must not cost the old copy.
         teste::PastaPrograma pasta(false);
         QVERIFY(QDir(pasta.caminho()).mkdir(QStringLiteral("Config.tsl")));
@@ -238,15 +248,13 @@ private slots:
         QCOMPARE(antiga.readAll(), QByteArray("dados do técnico"));
     }
 
-    void semConfigNadaECopiado()
-    {
+    void semConfigNadaECopiado() {
         teste::PastaPrograma pasta(false);
         QVERIFY(!CopiaBancoUsuario(pasta.caminho()));
         QVERIFY(!QFile::exists(pasta.arquivo(QStringLiteral("User.tsl"))));
     }
 
-    void bancoEntregueTemTodasAsTabelasEUmaLinhaDeConfiguracao()
-    {
+    void bancoEntregueTemTodasAsTabelasEUmaLinhaDeConfiguracao() {
         teste::PastaPrograma pasta;
         QCOMPARE(ValidaBanco(pasta.banco()), QString());
         QCOMPARE(linhas(QStringLiteral("Tools")), 1);
@@ -258,7 +266,8 @@ private slots:
         QSqlQuery q = b.executa(QStringLiteral("select name, type from pragma_table_info('Master')"));
         while (q.next()) {
             const QString tipo = q.value(1).toString().toLower();
-            QCOMPARE(tipo, q.value(0).toString() == QLatin1String("TIPO") ? QStringLiteral("integer") : QStringLiteral("text"));
+            QCOMPARE(tipo, q.value(0).toString() == QLatin1String("TIPO") ? QStringLiteral("integer")
+                                                                          : QStringLiteral("text"));
         }
     }
 };

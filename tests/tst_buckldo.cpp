@@ -3,11 +3,11 @@
 
 #include "Apoio.h"
 
+#include "app/Inicial.h"
+#include "app/fmxMenu.h"
 #include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
-#include "app/fmxMenu.h"
 #include "link/Enlace.h"
 #include "rails/BuckLdo.h"
 #include "report/EnderecoRelatorio.h"
@@ -75,7 +75,8 @@ using teste::CapturaLinks;
 
 // A program folder with the rail rows, the scripted dialogs, the simulator and the main window.
 struct Bancada : teste::BancadaTela<BuckLdo> {
-    Bancada() : BancadaTela(NomeTela::BuckLdo, Trilhos) {}
+    Bancada()
+        : BancadaTela(NomeTela::BuckLdo, Trilhos) {}
 
     bool conecta(const QStringList& falhas = {}) { return BancadaTela::conecta(QStringLiteral("A1778"), falhas); }
 

@@ -3,10 +3,10 @@
 
 #include "Apoio.h"
 
-#include "base/DialogosRoteiro.h"
-#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "app/fmxMenu.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
 #include "link/Enlace.h"
 #include "link/Identificacao.h"
 #include "rails/BuckTeste.h"
@@ -29,7 +29,8 @@ constexpr int Espera = 20000; // ms; the simulator paces its bytes at the line s
 
 // A main window with every screen, the buck test opened by its sub-menu entry.
 struct Bancada : teste::BancadaTela<BuckTeste> {
-    Bancada() : BancadaTela(NomeTela::BuckTeste) {}
+    Bancada()
+        : BancadaTela(NomeTela::BuckTeste) {}
 
     // Starts the simulated phone and clicks connect, without waiting for its answer.
     bool liga(const QString& modelo, const QStringList& falhas = {}) {

@@ -3,16 +3,16 @@
 
 #include "Apoio.h"
 
-#include "base/DialogosRoteiro.h"
 #include "app/Dicas.h"
-#include "app/RegistroTelas.h"
-#include "base/Globais.h"
 #include "app/Inicial.h"
-#include "link/Resposta.h"
-#include "tela/TelaComando.h"
+#include "app/RegistroTelas.h"
 #include "app/fmxMenu.h"
 #include "app/xIdioma.h"
+#include "base/DialogosRoteiro.h"
+#include "base/Globais.h"
+#include "link/Resposta.h"
 #include "store/Configuracao.h"
+#include "tela/TelaComando.h"
 
 #include <QComboBox>
 #include <QEnterEvent>
@@ -26,14 +26,12 @@
 using namespace tarsel;
 
 namespace {
-void paira(QWidget* w)
-{
+void paira(QWidget* w) {
     QEnterEvent e(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
     QCoreApplication::sendEvent(w, &e);
 }
 
-void moveSobre(QWidget* w)
-{
+void moveSobre(QWidget* w) {
     QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
                   Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
@@ -43,8 +41,7 @@ void moveSobre(QWidget* w)
 class TelaDeTeste : public TelaComando {
 public:
     TelaDeTeste(ContextoTela& c, const QString& nome, int codigo = 90)
-        : TelaComando(c, nome, codigo)
-    {
+        : TelaComando(c, nome, codigo) {
         setWindowTitle(nome);
         resize(300, 200);
     }
@@ -59,8 +56,7 @@ protected:
     void recebe(const Resposta&) override {}
 };
 
-void registraDeTeste(Inicial& w, const QString& nome, int codigo = 90, bool fechaNoIdioma = true)
-{
+void registraDeTeste(Inicial& w, const QString& nome, int codigo = 90, bool fechaNoIdioma = true) {
     w.telas().registra({nome, [nome, codigo](ContextoTela& c) -> Tela* { return new TelaDeTeste(c, nome, codigo); },
                         Botao::Nenhum, EntradaMenu::Nenhuma, fechaNoIdioma});
 }
@@ -72,21 +68,31 @@ class TstInicial : public QObject {
 private slots:
     void init() { globais().telasAbertas.clear(); }
 
-    void tituloECaptionsPorIdioma_data()
-    {
+    void tituloECaptionsPorIdioma_data() {
         QTest::addColumn<int>("idioma");
         QTest::addColumn<QString>("comandos");
         QTest::addColumn<QString>("botaoIdioma");
         QTest::addColumn<QString>("conectar");
         QTest::addColumn<QString>("estado");
-        QTest::newRow("Portuguese") << 1 << "Comandos" << "EN / ES" << "Conectar" << "Desconectado";
-        QTest::newRow("English") << 2 << "Commands" << "BR / ES" << "Connect" << "Disconnected";
-        QTest::newRow("Spanish") << 3 << "Comandos" << "BR / EN" << "Conectar" << "Desconectado";
-        QTest::newRow("no language loaded gives empty captions") << 0 << "" << "" << "" << "";
+        QTest::newRow("Portuguese") << 1 << "Comandos"
+                                    << "EN / ES"
+                                    << "Conectar"
+                                    << "Desconectado";
+        QTest::newRow("English") << 2 << "Commands"
+                                 << "BR / ES"
+                                 << "Connect"
+                                 << "Disconnected";
+        QTest::newRow("Spanish") << 3 << "Comandos"
+                                 << "BR / EN"
+                                 << "Conectar"
+                                 << "Desconectado";
+        QTest::newRow("no language loaded gives empty captions") << 0 << ""
+                                                                 << ""
+                                                                 << ""
+                                                                 << "";
     }
 
-    void tituloECaptionsPorIdioma()
-    {
+    void tituloECaptionsPorIdioma() {
         QFETCH(int, idioma);
         teste::PastaPrograma pasta;
         DialogosRoteiro d;
@@ -107,8 +113,7 @@ private slots:
         QCOMPARE(d.caixas.size(), 0); // every key the main window uses is in the table
     }
 
-    void trocaDeIdiomaFechaTelasERecaptiona()
-    {
+    void trocaDeIdiomaFechaTelasERecaptiona() {
         teste::PastaPrograma pasta;
         DialogosRoteiro d;
         globais().IdiomaAtual = 1;
@@ -142,8 +147,7 @@ private slots:
         QCOMPARE(LeIdioma(), quint8(2));
     }
 
-    void janelaAbertaSoVemParaFrente()
-    {
+    void janelaAbertaSoVemParaFrente() {
         teste::PastaPrograma pasta;
         Inicial w;
         w.carrega();
@@ -165,8 +169,7 @@ private slots:
         QVERIFY(!w.tela(NomeTela::IC));
     }
 
-    void mudancasChegamATelasAbertas()
-    {
+    void mudancasChegamATelasAbertas() {
         // A family change reaches every open screen, the saved-data refresh only the screen whose command
         // is under way, and the connection every open screen.
         teste::PastaPrograma pasta;
@@ -189,8 +192,7 @@ private slots:
         QVERIFY(!w.tela(NomeTela::I2C)); // registered, never opened, told nothing
     }
 
-    void subMenuSegueOPonteiro()
-    {
+    void subMenuSegueOPonteiro() {
         teste::PastaPrograma pasta;
         Inicial w;
         w.carrega();
@@ -224,8 +226,7 @@ private slots:
         QCOMPARE(menu->lbInfo(2)->text(), QStringLiteral("Acorn"));
     }
 
-    void dicasNaAreaDaPortaQuandoDesconectado()
-    {
+    void dicasNaAreaDaPortaQuandoDesconectado() {
         teste::PastaPrograma pasta;
         globais().IdiomaAtual = 2;
         Inicial w;
@@ -245,8 +246,7 @@ private slots:
         globais().marcaTela(NomeTela::Sobre, false);
     }
 
-    void barraCompactaEmJanelaEstreita()
-    {
+    void barraCompactaEmJanelaEstreita() {
         teste::PastaPrograma pasta;
         Inicial w;
         w.carrega();
@@ -257,12 +257,12 @@ private slots:
         const int y = w.Botoes(Botao::Comandos)->mapTo(&w, QPoint(0, 0)).y();
         w.resize(20650 / 15, 700);
         QTRY_VERIFY(w.barraCompacta());
-        QTRY_VERIFY(w.Botoes(Botao::Comandos)->mapTo(&w, QPoint(0, 0)).y() > y); // the bar moved below the port and model frames
+        QTRY_VERIFY(w.Botoes(Botao::Comandos)->mapTo(&w, QPoint(0, 0)).y() >
+                    y); // the bar moved below the port and model frames
         QVERIFY(w.LimparLogo);
     }
 
-    void limpezaDoFundoDepoisDeRedimensionar()
-    {
+    void limpezaDoFundoDepoisDeRedimensionar() {
         teste::PastaPrograma pasta;
         Inicial w;
         w.carrega();

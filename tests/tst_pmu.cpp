@@ -3,14 +3,14 @@
 
 #include "Apoio.h"
 
-#include "tela/Conversoes.h"
+#include "app/Inicial.h"
 #include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "link/Enlace.h"
 #include "rails/PMU.h"
 #include "store/Banco.h"
 #include "store/Configuracao.h"
+#include "tela/Conversoes.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,25 +30,21 @@ struct Bancada : teste::BancadaTela<PMU> {
     explicit Bancada(const QString& modelo = QStringLiteral("A1778"), const QStringList& f = {})
         : BancadaTela(NomeTela::PMU)
         , numero(modelo)
-        , falhas(f)
-    {
+        , falhas(f) {
         globais().IdiomaAtual = 1;
     }
     bool conecta() { return BancadaTela::conecta(numero, falhas); }
-    PMU* abre()
-    {
+    PMU* abre() {
         principal->Botoes(Botao::PMU)->click();
         return tela();
     }
 };
 
-QColor fundo(const QLabel* l)
-{
+QColor fundo(const QLabel* l) {
     return l->palette().color(QPalette::Window);
 }
 
-bool leu(PMU* pmu)
-{
+bool leu(PMU* pmu) {
     return QTest::qWaitFor([pmu] { return !pmu->lendo(); }, 15000);
 }
 } // namespace
@@ -57,20 +53,22 @@ class TstPMU : public QObject {
     Q_OBJECT
 
 private slots:
-    void placaSaudavelFicaVerde_data()
-    {
+    void placaSaudavelFicaVerde_data() {
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("familia");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<int>("linhas");
-        QTest::newRow("IP 7 bucks") << "A1778" << "IP 7" << 2 << 17;
-        QTest::newRow("IP 7 ldos") << "A1778" << "IP 7" << 1 << 20;
-        QTest::newRow("IP X bucks, whose Buck0 current is not read") << "A1865" << "IP X" << 2 << 17;
-        QTest::newRow("IP 6 ldos") << "A1549" << "IP 6" << 1 << 16;
+        QTest::newRow("IP 7 bucks") << "A1778"
+                                    << "IP 7" << 2 << 17;
+        QTest::newRow("IP 7 ldos") << "A1778"
+                                   << "IP 7" << 1 << 20;
+        QTest::newRow("IP X bucks, whose Buck0 current is not read") << "A1865"
+                                                                     << "IP X" << 2 << 17;
+        QTest::newRow("IP 6 ldos") << "A1549"
+                                   << "IP 6" << 1 << 16;
     }
 
-    void placaSaudavelFicaVerde()
-    {
+    void placaSaudavelFicaVerde() {
         QFETCH(QString, numero);
         QFETCH(QString, familia);
         QFETCH(int, tipo);
@@ -91,8 +89,8 @@ private slots:
         QCOMPARE(pmu->linhasVisiveis(), linhas);
         for (int i = 0; i < linhas; ++i) {
             const auto& l = pmu->linha(i);
-            const QString quem = l.SAIDA->text() + QLatin1Char(' ') + l.LEITURA_V->text() + QLatin1Char(' ') +
-                                 l.PORC->text();
+            const QString quem =
+                l.SAIDA->text() + QLatin1Char(' ') + l.LEITURA_V->text() + QLatin1Char(' ') + l.PORC->text();
             QVERIFY2(!l.NO->isVisibleTo(pmu), qPrintable(quem));
             if (l.LEITURA_V->text() == QLatin1String("**")) {
                 QVERIFY2(!l.OK->isVisibleTo(pmu), qPrintable(quem));
@@ -113,8 +111,7 @@ private slots:
         QCOMPARE(b.dialogos.caixas.size(), 0);
     }
 
-    void correnteDoBuck0AoLadoDaTensao()
-    {
+    void correnteDoBuck0AoLadoDaTensao() {
         Bancada b;
         QVERIFY(b.conecta());
         PMU* pmu = b.abre();
@@ -132,8 +129,7 @@ private slots:
         QVERIFY(achou);
     }
 
-    void railsDefeituososFicamAmarelosComNO()
-    {
+    void railsDefeituososFicamAmarelosComNO() {
         // The faulty IP 7 board: Buck5 shorted, Buck3 15 % high, the line of Buck4 missing.
         Bancada b(QStringLiteral("A1778"), {QStringLiteral("placa-defeituosa")});
         QVERIFY(b.conecta());
@@ -161,8 +157,7 @@ private slots:
         QCOMPARE(leituraBuck4, QStringLiteral("Sem Medição*"));
     }
 
-    void linhaPerdidaNoMeioDaLeitura()
-    {
+    void linhaPerdidaNoMeioDaLeitura() {
         // The phone hangs up halfway through the answer: the controls come back, the sweep stops, and the
         // link's one message is all the technician sees.
         Bancada b(QStringLiteral("A1778"), {QStringLiteral("desliga")});
@@ -182,8 +177,7 @@ private slots:
         QCOMPARE(pmu->linhasVisiveis(), 0);
     }
 
-    void leSemJanelaPrincipal()
-    {
+    void leSemJanelaPrincipal() {
         // The screen needs no more than its context: a real link to the simulated phone will do.
         globais().IdiomaAtual = 1;
         teste::PastaPrograma pasta;
@@ -206,8 +200,7 @@ private slots:
         QVERIFY(contexto.link.ocioso());
     }
 
-    void tipoSemConexaoSoGuardaOTipo()
-    {
+    void tipoSemConexaoSoGuardaOTipo() {
         Bancada b;
         PMU* pmu = b.abre();
         QVERIFY(pmu);
@@ -218,18 +211,20 @@ private slots:
         QCOMPARE(b.principal->enlace().Status(), QStringLiteral("0"));
     }
 
-    void toleranciaAoPerderOFoco_data()
-    {
+    void toleranciaAoPerderOFoco_data() {
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("fica");
-        QTest::newRow("letters become 10") << "abc" << "10";
-        QTest::newRow("above 100 becomes 10") << "150" << "10";
-        QTest::newRow("a fraction keeps its whole part") << "12.7" << "12";
-        QTest::newRow("zero stays") << "0" << "0";
+        QTest::newRow("letters become 10") << "abc"
+                                           << "10";
+        QTest::newRow("above 100 becomes 10") << "150"
+                                              << "10";
+        QTest::newRow("a fraction keeps its whole part") << "12.7"
+                                                         << "12";
+        QTest::newRow("zero stays") << "0"
+                                    << "0";
     }
 
-    void toleranciaAoPerderOFoco()
-    {
+    void toleranciaAoPerderOFoco() {
         QFETCH(QString, digitado);
         Bancada b;
         PMU* pmu = b.abre();
@@ -241,8 +236,7 @@ private slots:
         QTEST(pmu->PorcTolerancia()->currentText(), "fica");
     }
 
-    void toleranciaZeroMarcaTodasComNO()
-    {
+    void toleranciaZeroMarcaTodasComNO() {
         Bancada b;
         QVERIFY(b.conecta());
         PMU* pmu = b.abre();
@@ -262,8 +256,7 @@ private slots:
         QVERIFY(julgadas > 0);
     }
 
-    void decimaisRestauradosEGuardados()
-    {
+    void decimaisRestauradosEGuardados() {
         Bancada b;
         GravaCombo(5, QStringLiteral("2"));
         GravaCombo(6, QStringLiteral("x"));
@@ -276,8 +269,7 @@ private slots:
         QCOMPARE(pmu->decimais().amp, 1);
     }
 
-    void maisDeVinteLinhasAparecemTodas()
-    {
+    void maisDeVinteLinhasAparecemTodas() {
         Bancada b;
         // 26 bucks for IP 7: every one must be shown, none dropped.
         teste::executaSql(b.pasta.banco(), QStringLiteral("delete from Master where Modelo = 'IP 7' and TIPO = 2"));
@@ -298,8 +290,7 @@ private slots:
         QCOMPARE(pmu->linha(25).SAIDA->text(), QStringLiteral("RAIL25"));
     }
 
-    void leituraQueFalhaAvisaUmaVezEVoltaAoRepouso()
-    {
+    void leituraQueFalhaAvisaUmaVezEVoltaAoRepouso() {
         Bancada b;
         // A reference that reads as zero cannot divide a reading far from it.
         teste::executaSql(b.pasta.banco(), QStringLiteral("update Master set RefV = '0.000' where Modelo = 'IP 7' and "

@@ -543,10 +543,10 @@ void TstSimulador::falhaDeRail_data() {
     QTest::newRow("a shorted rail of an IP 7 board reads 0 mV") << "curto-rail"
                                                                 << "A1778"
                                                                 << "IP_7.txt" << QByteArray("rail-falha");
-    QTest::newRow("a high rail of an IP 6s board reads 15 % above its healthy value") << "alto-rail"
-                                                                                      << "A1633"
-                                                                                      << "IP_6s.txt"
-                                                                                      << QByteArray("rail-alto");
+    QTest::newRow("a high rail of an IP 6s board reads 15 % above its healthy value")
+        << "alto-rail"
+        << "A1633"
+        << "IP_6s.txt" << QByteArray("rail-alto");
     QTest::newRow("the missing rail of an IP X board has no line") << "sem-linha"
                                                                    << "A1865"
                                                                    << "IP_X.txt" << QByteArray("rail-ausente");

@@ -35,20 +35,17 @@ private:
     quint8 m_idiomaAnterior = 0;
 };
 
-void TstTraducao::init()
-{
+void TstTraducao::init() {
     m_idiomaAnterior = globais().IdiomaAtual;
     globais().textoPorta = [] { return QStringLiteral("7"); };
 }
 
-void TstTraducao::cleanup()
-{
+void TstTraducao::cleanup() {
     globais().IdiomaAtual = m_idiomaAnterior;
     globais().textoPorta = nullptr;
 }
 
-void TstTraducao::traduzDaOTextoDoIdiomaAtual_data()
-{
+void TstTraducao::traduzDaOTextoDoIdiomaAtual_data() {
     QTest::addColumn<QString>("chave");
     QTest::addColumn<int>("idioma");
     QTest::addColumn<QString>("esperado");
@@ -91,8 +88,7 @@ void TstTraducao::traduzDaOTextoDoIdiomaAtual_data()
     QTest::newRow("the terms accept button in Spanish") << "TermosYes" << 3 << "Acepto";
 }
 
-void TstTraducao::traduzDaOTextoDoIdiomaAtual()
-{
+void TstTraducao::traduzDaOTextoDoIdiomaAtual() {
     QFETCH(QString, chave);
     QFETCH(int, idioma);
     QFETCH(QString, esperado);
@@ -103,8 +99,7 @@ void TstTraducao::traduzDaOTextoDoIdiomaAtual()
     QVERIFY(caixas.caixas.isEmpty());
 }
 
-void TstTraducao::chaveAusenteDeTraduzMostraCaixaSimples_data()
-{
+void TstTraducao::chaveAusenteDeTraduzMostraCaixaSimples_data() {
     QTest::addColumn<QString>("chave");
     QTest::addColumn<int>("idioma");
 
@@ -116,8 +111,7 @@ void TstTraducao::chaveAusenteDeTraduzMostraCaixaSimples_data()
     QTest::newRow("an unknown key before the language is read") << "Chave Inexistente" << 0;
 }
 
-void TstTraducao::chaveAusenteDeTraduzMostraCaixaSimples()
-{
+void TstTraducao::chaveAusenteDeTraduzMostraCaixaSimples() {
     QFETCH(QString, chave);
     QFETCH(int, idioma);
 
@@ -132,8 +126,7 @@ void TstTraducao::chaveAusenteDeTraduzMostraCaixaSimples()
     QCOMPARE(caixa.botoes, Dialogos::Botoes::Ok);
 }
 
-void TstTraducao::idiomaForaDeUmATresNaoDaTextoNemMensagem_data()
-{
+void TstTraducao::idiomaForaDeUmATresNaoDaTextoNemMensagem_data() {
     QTest::addColumn<int>("idioma");
 
     QTest::newRow("language not read yet") << 0;
@@ -141,8 +134,7 @@ void TstTraducao::idiomaForaDeUmATresNaoDaTextoNemMensagem_data()
     QTest::newRow("the largest stored number") << 255;
 }
 
-void TstTraducao::idiomaForaDeUmATresNaoDaTextoNemMensagem()
-{
+void TstTraducao::idiomaForaDeUmATresNaoDaTextoNemMensagem() {
     QFETCH(int, idioma);
 
     DialogosRoteiro caixas;
@@ -156,8 +148,7 @@ void TstTraducao::idiomaForaDeUmATresNaoDaTextoNemMensagem()
     QCOMPARE(chave, QStringLiteral("MSG_PORTA_EM_USO"));
 }
 
-void TstTraducao::mensagemMostraACaixaDoIdiomaAtual_data()
-{
+void TstTraducao::mensagemMostraACaixaDoIdiomaAtual_data() {
     QTest::addColumn<QString>("chave");
     QTest::addColumn<int>("idioma");
     QTest::addColumn<QString>("porta");
@@ -197,11 +188,11 @@ void TstTraducao::mensagemMostraACaixaDoIdiomaAtual_data()
         << "MSG_ERRO_NAND" << 3 << "7" << Dialogos::Icone::Informacao << "Error al Leer NAND"
         << "Compruebe la memoria de Nand \r\nPosible problema o incoherencia de los datos registrados!";
     QTest::newRow("the IP X only box is titled with the program name in Spanish")
-        << "SOMENTE_X" << 3 << "7" << Dialogos::Icone::Informacao << "Voltrace Tarsel" << "Función solo para IP X";
+        << "SOMENTE_X" << 3 << "7" << Dialogos::Icone::Informacao << "Voltrace Tarsel"
+        << "Función solo para IP X";
 }
 
-void TstTraducao::mensagemMostraACaixaDoIdiomaAtual()
-{
+void TstTraducao::mensagemMostraACaixaDoIdiomaAtual() {
     QFETCH(QString, chave);
     QFETCH(int, idioma);
     QFETCH(QString, porta);
@@ -224,8 +215,7 @@ void TstTraducao::mensagemMostraACaixaDoIdiomaAtual()
     QCOMPARE(caixa.botoes, Dialogos::Botoes::Ok);
 }
 
-void TstTraducao::mensagemLeAPortaNoMomentoDaChamada()
-{
+void TstTraducao::mensagemLeAPortaNoMomentoDaChamada() {
     DialogosRoteiro caixas;
     globais().IdiomaAtual = 2;
     QString porta = QStringLiteral("3");
@@ -235,14 +225,14 @@ void TstTraducao::mensagemLeAPortaNoMomentoDaChamada()
     porta = QStringLiteral("15");
     Mensagem(QStringLiteral("MSG_PORTA_INVALIDA"));
 
-    QCOMPARE(caixas.textos(), QStringList({
-                                  QStringLiteral("Port communication COM 3 invalid\r\nChange the Box's USB port and try again."),
-                                  QStringLiteral("Port communication COM 15 invalid\r\nChange the Box's USB port and try again."),
-                              }));
+    QCOMPARE(caixas.textos(),
+             QStringList({
+                 QStringLiteral("Port communication COM 3 invalid\r\nChange the Box's USB port and try again."),
+                 QStringLiteral("Port communication COM 15 invalid\r\nChange the Box's USB port and try again."),
+             }));
 }
 
-void TstTraducao::chaveAusenteDeMensagemMostraCaixaETrocaAChave_data()
-{
+void TstTraducao::chaveAusenteDeMensagemMostraCaixaETrocaAChave_data() {
     QTest::addColumn<QString>("chave");
     QTest::addColumn<int>("idioma");
 
@@ -252,8 +242,7 @@ void TstTraducao::chaveAusenteDeMensagemMostraCaixaETrocaAChave_data()
     QTest::newRow("an unknown message key before the language is read") << "MSG_INEXISTENTE" << 0;
 }
 
-void TstTraducao::chaveAusenteDeMensagemMostraCaixaETrocaAChave()
-{
+void TstTraducao::chaveAusenteDeMensagemMostraCaixaETrocaAChave() {
     QFETCH(QString, chave);
     QFETCH(int, idioma);
 
@@ -271,8 +260,7 @@ void TstTraducao::chaveAusenteDeMensagemMostraCaixaETrocaAChave()
     QCOMPARE(caixa.botoes, Dialogos::Botoes::Ok);
 }
 
-void TstTraducao::chaveAusenteDeMensagemConstanteMostraACaixa()
-{
+void TstTraducao::chaveAusenteDeMensagemConstanteMostraACaixa() {
     DialogosRoteiro caixas;
     globais().IdiomaAtual = 1;
     const QString chave = QStringLiteral("MSG_INEXISTENTE");
@@ -281,8 +269,7 @@ void TstTraducao::chaveAusenteDeMensagemConstanteMostraACaixa()
     QCOMPARE(caixas.caixas.first().icone, Dialogos::Icone::Nenhum);
 }
 
-void TstTraducao::montaETextoNaoMostramCaixa()
-{
+void TstTraducao::montaETextoNaoMostramCaixa() {
     DialogosRoteiro caixas;
     QVERIFY(!TextoTraducao(QStringLiteral("Chave Inexistente"), 1));
     QCOMPARE(TextoTraducao(QStringLiteral("Conectar"), 0), std::optional<QString>(QString()));
@@ -296,8 +283,7 @@ void TstTraducao::montaETextoNaoMostramCaixa()
     QVERIFY(caixas.caixas.isEmpty());
 }
 
-void TstTraducao::todaChaveTemTextoNosTresIdiomas()
-{
+void TstTraducao::todaChaveTemTextoNosTresIdiomas() {
     // A repeated key would hide its second entry; an empty text would leave a blank caption or box.
     const QStringList textos = ChavesTraducao();
     QCOMPARE(QSet<QString>(textos.cbegin(), textos.cend()).size(), textos.size());
@@ -310,10 +296,10 @@ void TstTraducao::todaChaveTemTextoNosTresIdiomas()
     }
 
     const QStringList mensagens = ChavesMensagem();
-    QCOMPARE(mensagens, QStringList({"MSG_PORTA", "MSG_PORTA_NAO_RESPONDE", "MSG_PORTA_EM_USO", "MSG_PORTA_INVALIDA",
-                                     "MSG_SELECIONE_MODELO", "MSG_ERRO_NAND", "SEM_PORTA", "SOMENTE_X",
-                                     "PRIMEIRO_LEITURA", "MSG_SYSCFG", "MSG_NAO_PARA_IP6", "MSG_DADOS_SYNC",
-                                     "MSG_INTERNET", "MSG_INTERNET_GERAL"}));
+    QCOMPARE(mensagens,
+             QStringList({"MSG_PORTA", "MSG_PORTA_NAO_RESPONDE", "MSG_PORTA_EM_USO", "MSG_PORTA_INVALIDA",
+                          "MSG_SELECIONE_MODELO", "MSG_ERRO_NAND", "SEM_PORTA", "SOMENTE_X", "PRIMEIRO_LEITURA",
+                          "MSG_SYSCFG", "MSG_NAO_PARA_IP6", "MSG_DADOS_SYNC", "MSG_INTERNET", "MSG_INTERNET_GERAL"}));
     for (const QString& chave : mensagens) {
         for (quint8 idioma = 1; idioma <= 3; ++idioma) {
             const std::optional<TextoMensagem> m = MontaMensagem(chave, idioma, QStringLiteral("7"));

@@ -3,9 +3,9 @@
 
 #include "Apoio.h"
 
+#include "app/Inicial.h"
 #include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
-#include "app/Inicial.h"
 #include "base/Traducao.h"
 #include "link/Enlace.h"
 #include "rails/VCores.h"
@@ -67,7 +67,8 @@ using teste::CapturaLinks;
 
 // A program folder with the rail rows, the scripted dialogs, the simulator and the main window.
 struct Bancada : teste::BancadaTela<VCores> {
-    Bancada() : BancadaTela(NomeTela::VCores, Trilhos) {}
+    Bancada()
+        : BancadaTela(NomeTela::VCores, Trilhos) {}
 
     bool conecta(const QString& numero = QStringLiteral("A1778"), const QStringList& falhas = {}) {
         return BancadaTela::conecta(numero, falhas);

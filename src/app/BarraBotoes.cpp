@@ -15,19 +15,17 @@ namespace tarsel {
 
 namespace {
 // Buttons of the bar in the order they stand, after the connect button of the port frame.
-constexpr int OrdemBarra[] = {Botao::Comandos, Botao::VCore,   Botao::BuckLdo,    Botao::PMU,  Botao::RF,
-                              Botao::Display,  Botao::Nand,    Botao::IC,         Botao::I2C,  Botao::Adicionais,
+constexpr int OrdemBarra[] = {Botao::Comandos,  Botao::VCore,  Botao::BuckLdo, Botao::PMU, Botao::RF,
+                              Botao::Display,   Botao::Nand,   Botao::IC,      Botao::I2C, Botao::Adicionais,
                               Botao::PanicFull, Botao::Idioma, Botao::Sobre};
 
-bool existe(int i)
-{
+bool existe(int i) {
     return i >= 0 && i < Botao::Total && i != 11 && (i < 13 || i > 16);
 }
 } // namespace
 
 BarraBotoes::BarraBotoes(QWidget* parent, QWidget* conectar)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(QStringLiteral("FrameBotoes"));
     for (int i = 0; i < Botao::Total; ++i) {
         if (!existe(i))
@@ -64,21 +62,18 @@ BarraBotoes::BarraBotoes(QWidget* parent, QWidget* conectar)
     m_lbTristarTigris->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QPushButton* BarraBotoes::botao(int indice) const
-{
+QPushButton* BarraBotoes::botao(int indice) const {
     return indice >= 0 && indice < Botao::Total ? m_botoes[indice] : nullptr;
 }
 
-void BarraBotoes::defineAcao(int indice, std::function<void()> acao)
-{
+void BarraBotoes::defineAcao(int indice, std::function<void()> acao) {
     if (!existe(indice))
         return;
     m_acoes[indice] = std::move(acao);
     m_botoes[indice]->setEnabled(bool(m_acoes[indice]));
 }
 
-void BarraBotoes::clica(int indice)
-{
+void BarraBotoes::clica(int indice) {
     m_botoes[Botao::Foco]->setFocus();
     try {
         if (m_acoes[indice])
@@ -90,8 +85,7 @@ void BarraBotoes::clica(int indice)
     }
 }
 
-void BarraBotoes::aplicaTextos()
-{
+void BarraBotoes::aplicaTextos() {
     struct Legenda {
         int indice;
         QString texto;
@@ -122,13 +116,11 @@ void BarraBotoes::aplicaTextos()
     m_lbTristarTigris->setText(QStringLiteral("Tristar\r\nTigris"));
 }
 
-void BarraBotoes::aplicaFamilia(const QString& familia)
-{
+void BarraBotoes::aplicaFamilia(const QString& familia) {
     m_lbTristarTigris->setText(ChipUsb(familia) + QStringLiteral("\r\nTigris"));
 }
 
-bool BarraBotoes::eventFilter(QObject* o, QEvent* e)
-{
+bool BarraBotoes::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::Resize && o == m_botoes[Botao::IC])
         m_lbTristarTigris->setGeometry(m_botoes[Botao::IC]->rect());
     if (e->type() == QEvent::Enter) {

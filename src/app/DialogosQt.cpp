@@ -7,8 +7,7 @@
 namespace tarsel {
 
 namespace {
-QMessageBox::Icon iconeQt(Dialogos::Icone i)
-{
+QMessageBox::Icon iconeQt(Dialogos::Icone i) {
     switch (i) {
     case Dialogos::Icone::Informacao:
         return QMessageBox::Information;
@@ -25,8 +24,7 @@ QMessageBox::Icon iconeQt(Dialogos::Icone i)
 }
 } // namespace
 
-Dialogos::Resposta DialogosQt::mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes)
-{
+Dialogos::Resposta DialogosQt::mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes) {
     QMessageBox::StandardButtons b = QMessageBox::Ok;
     switch (botoes) {
     case Botoes::Ok:
@@ -55,11 +53,10 @@ Dialogos::Resposta DialogosQt::mensagem(Icone icone, const QString& titulo, cons
     }
 }
 
-std::optional<QString> DialogosQt::entrada(const QString& titulo, const QString& texto, const QString& padrao)
-{
+std::optional<QString> DialogosQt::entrada(const QString& titulo, const QString& texto, const QString& padrao) {
     bool ok = false;
-    const QString r = QInputDialog::getText(QApplication::activeWindow(), titulo.isEmpty() ? TituloPadrao : titulo, texto,
-                                            QLineEdit::Normal, padrao, &ok);
+    const QString r = QInputDialog::getText(QApplication::activeWindow(), titulo.isEmpty() ? TituloPadrao : titulo,
+                                            texto, QLineEdit::Normal, padrao, &ok);
     if (!ok)
         return std::nullopt;
     return r;

@@ -9,8 +9,7 @@
 namespace tarsel {
 
 Dicas::Dicas(QWidget* parent)
-    : QFrame(parent)
-{
+    : QFrame(parent) {
     setObjectName(QStringLiteral("Dicas"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
@@ -31,8 +30,7 @@ Dicas::Dicas(QWidget* parent)
     hide();
 }
 
-void Dicas::aplicaTextos()
-{
+void Dicas::aplicaTextos() {
     // The same steps the program gives when the BOX does not answer.
     const auto m = MontaMensagem(QStringLiteral("MSG_PORTA"), globais().IdiomaAtual, globais().portaAtual());
     m_titulo->setText(m ? m->titulo.trimmed() : QString());

@@ -13,8 +13,8 @@
 #include "link/Conexao.h"
 #include "link/Enlace.h"
 #include "link/Identificacao.h"
-#include "link/ModeloBox.h"
 #include "link/MapaPortas.h"
+#include "link/ModeloBox.h"
 #include "store/Configuracao.h"
 #include "tela/Conversoes.h"
 #include "tela/Tela.h"
@@ -37,8 +37,7 @@
 namespace tarsel {
 
 namespace {
-QPixmap lampada(const QColor& cor)
-{
+QPixmap lampada(const QColor& cor) {
     QPixmap p(18, 18);
     p.fill(Qt::transparent);
     QPainter pt(&p);
@@ -54,8 +53,7 @@ QPixmap lampada(const QColor& cor)
 } // namespace
 
 Inicial::Inicial(QWidget* parent)
-    : QMainWindow(parent)
-{
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Inicial"));
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
@@ -112,8 +110,7 @@ Inicial::Inicial(QWidget* parent)
     resize(Twips(21600), Twips(12600));
 }
 
-Inicial::~Inicial()
-{
+Inicial::~Inicial() {
     // Screens close while the link and the registry they talk to are still there.
     for (QMdiSubWindow* j : m_mdi->subWindowList())
         delete j;
@@ -121,8 +118,7 @@ Inicial::~Inicial()
     globais().textoPorta = nullptr;
 }
 
-void Inicial::registraTela(const QString& nome, int botao, int entrada, Fabrica cria)
-{
+void Inicial::registraTela(const QString& nome, int botao, int entrada, Fabrica cria) {
     m_telas->registra({nome, std::move(cria), botao, entrada});
     auto abre = [this, nome] { abreTela(nome); };
     if (botao != Botao::Nenhum)
@@ -131,8 +127,7 @@ void Inicial::registraTela(const QString& nome, int botao, int entrada, Fabrica 
         m_menu->defineAcao(entrada, abre);
 }
 
-void Inicial::carrega()
-{
+void Inicial::carrega() {
     Traducao_Form_Inicial();
     MostraStatus(QStringLiteral("Branco"));
     globais().TituloPrincipal = QStringLiteral("Voltrace Tarsel v.") + globais().Versao;
@@ -154,8 +149,7 @@ void Inicial::carrega()
     }
 }
 
-void Inicial::restauraModeloBox()
-{
+void Inicial::restauraModeloBox() {
     // The stored BOX model sets the polling speed.
     const ModeloBox gravado = ModeloBoxGravado(LeCombo(7));
     const QString& modelo = gravado.modelo;
@@ -167,8 +161,7 @@ void Inicial::restauraModeloBox()
     m_enlace->defineModeloBox(modelo);
 }
 
-void Inicial::escolheModeloBox(const QString& texto)
-{
+void Inicial::escolheModeloBox(const QString& texto) {
     try {
         GravaCombo(7, texto);
     } catch (const ErroVB& e) {
@@ -177,76 +170,62 @@ void Inicial::escolheModeloBox(const QString& texto)
     m_enlace->defineModeloBox(texto);
 }
 
-QString Inicial::familia() const
-{
+QString Inicial::familia() const {
     return m_comboAparelhos->currentText();
 }
 
-QString Inicial::numeroModelo() const
-{
+QString Inicial::numeroModelo() const {
     return m_lbModelo->text();
 }
 
-QWidget* Inicial::abreTela(const QString& nome)
-{
+QWidget* Inicial::abreTela(const QString& nome) {
     return m_telas->abre(nome);
 }
 
-bool Inicial::temTela(const QString& nome) const
-{
+bool Inicial::temTela(const QString& nome) const {
     return m_telas->registrada(nome);
 }
 
-QWidget* Inicial::tela(const QString& nome) const
-{
+QWidget* Inicial::tela(const QString& nome) const {
     return m_telas->tela(nome);
 }
 
-void Inicial::ocultaSubMenu()
-{
+void Inicial::ocultaSubMenu() {
     if (m_menu->isVisible())
         m_menu->hide();
 }
 
-QString Inicial::textoPorta() const
-{
+QString Inicial::textoPorta() const {
     return m_cbPortas->currentText();
 }
 
-void Inicial::defineLegendaConectar(const QString& chave)
-{
+void Inicial::defineLegendaConectar(const QString& chave) {
     m_chaveConectar = chave;
     Botoes(Botao::Conectar)->setText(Traduz(chave));
 }
 
-QString Inicial::textoModelo() const
-{
+QString Inicial::textoModelo() const {
     return m_lbModelo->text();
 }
 
-void Inicial::defineModelo(const QString& texto)
-{
+void Inicial::defineModelo(const QString& texto) {
     m_lbModelo->setText(texto);
     m_lbModelo->repaint();
 }
 
-QString Inicial::textoAparelho() const
-{
+QString Inicial::textoAparelho() const {
     return m_comboAparelhos->currentText();
 }
 
-void Inicial::defineAparelho(const QString& familia)
-{
+void Inicial::defineAparelho(const QString& familia) {
     m_comboAparelhos->setCurrentText(familia);
 }
 
-void Inicial::focaAparelhos()
-{
+void Inicial::focaAparelhos() {
     m_comboAparelhos->setFocus();
 }
 
-void Inicial::CarregaPortas()
-{
+void Inicial::CarregaPortas() {
     const QStringList portas = MapaPortas::ListaPortas(globais().PastaPrograma);
     m_cbPortas->clear();
     m_cbPortas->addItems(portas);
@@ -256,18 +235,15 @@ void Inicial::CarregaPortas()
         m_cbPortas->setCurrentText(QString());
 }
 
-void Inicial::AbrePaginaServidor(int)
-{
+void Inicial::AbrePaginaServidor(int) {
     // The server's link page arrives with the online services.
 }
 
-void Inicial::conectado()
-{
+void Inicial::conectado() {
     m_telas->conectado();
 }
 
-void Inicial::montaCabecalho()
-{
+void Inicial::montaCabecalho() {
     // Port frame: port list, BOX model, connect button, status lamp and text.
     m_framePorta = new QWidget(m_cabecalho);
     m_framePorta->setObjectName(QStringLiteral("FramePorta"));
@@ -350,8 +326,7 @@ void Inicial::montaCabecalho()
     dispoeBarra();
 }
 
-void Inicial::dispoeBarra()
-{
+void Inicial::dispoeBarra() {
     m_grade->removeWidget(m_framePorta);
     m_grade->removeWidget(m_frameMD);
     m_grade->removeWidget(m_barra);
@@ -369,30 +344,27 @@ void Inicial::dispoeBarra()
     m_grade->setColumnStretch(2, 1);
 }
 
-QPushButton* Inicial::Botoes(int indice) const
-{
+QPushButton* Inicial::Botoes(int indice) const {
     return m_barra->botao(indice);
 }
 
-QLabel* Inicial::lbTristarTigris() const
-{
+QLabel* Inicial::lbTristarTigris() const {
     return m_barra->lbTristarTigris();
 }
 
-QString Inicial::Status() const
-{
+QString Inicial::Status() const {
     return m_enlace->Status();
 }
 
-void Inicial::Traducao_Form_Inicial()
-{
+void Inicial::Traducao_Form_Inicial() {
     const bool conectado = Status() != QLatin1String("0");
     if (conectado && m_chaveConectar == QLatin1String("Conectar"))
         m_chaveConectar = QStringLiteral("Desconectar");
     else if (!conectado)
         m_chaveConectar = QStringLiteral("Conectar");
-    Botoes(Botao::Conectar)->setText(Traduz(m_chaveConectar == QLatin1String("Conectando") ? QStringLiteral("Desconectar")
-                                                                                            : m_chaveConectar));
+    Botoes(Botao::Conectar)
+        ->setText(
+            Traduz(m_chaveConectar == QLatin1String("Conectando") ? QStringLiteral("Desconectar") : m_chaveConectar));
     m_st1->setText(conectado ? Traduz(QStringLiteral("Conectado")) : Traduz(QStringLiteral("Desconectado")));
     m_barra->aplicaTextos();
 
@@ -406,8 +378,7 @@ void Inicial::Traducao_Form_Inicial()
     m_dicas->aplicaTextos();
 }
 
-void Inicial::MostraStatus(const QString& cor)
-{
+void Inicial::MostraStatus(const QString& cor) {
     QColor c;
     if (cor == QLatin1String("Branco"))
         c = CorBGR(Cores::Branco);
@@ -421,30 +392,26 @@ void Inicial::MostraStatus(const QString& cor)
     m_imgStatus->setPixmap(lampada(c));
 }
 
-void Inicial::BuscaDadosGravados()
-{
+void Inicial::BuscaDadosGravados() {
     m_telas->BuscaDadosGravados(familia(), globais().TelaAtiva.toInt());
 }
 
-void Inicial::AplicaModelo()
-{
+void Inicial::AplicaModelo() {
     const QString f = familia();
     m_barra->aplicaFamilia(f);
     m_telas->AplicaModelo(f);
 }
 
-void Inicial::fechaTelasParaIdioma()
-{
+void Inicial::fechaTelasParaIdioma() {
     m_telas->mudouIdioma();
     m_dicas->hide();
 }
 
-void Inicial::resizeEvent(QResizeEvent* e)
-{
+void Inicial::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     // Compact at the stated width or narrower, and also whenever one row would squeeze the buttons.
-    const int umaLinha = m_framePorta->sizeHint().width() + m_frameMD->sizeHint().width() +
-                         m_barra->sizeHint().width() + 16;
+    const int umaLinha =
+        m_framePorta->sizeHint().width() + m_frameMD->sizeHint().width() + m_barra->sizeHint().width() + 16;
     const bool compacta = width() <= Twips(LarguraBarraCompacta) || width() < umaLinha;
     if (compacta != m_compacta) {
         m_compacta = compacta;
@@ -454,8 +421,7 @@ void Inicial::resizeEvent(QResizeEvent* e)
     LimparLogo = true;
 }
 
-void Inicial::desenhaFundo()
-{
+void Inicial::desenhaFundo() {
     // The logo, drawn centred in the background of the screens' area.
     const QSize area = m_mdi->viewport()->size();
     if (area.isEmpty())
@@ -468,8 +434,7 @@ void Inicial::desenhaFundo()
     m_mdi->setBackground(fundo);
 }
 
-void Inicial::pairaBotao(int indice)
-{
+void Inicial::pairaBotao(int indice) {
     auto mostra = [this](int botao, int painel) {
         // At the top of the screens' area, its left edge under the button.
         const int x = Botoes(botao)->mapTo(this, QPoint(0, 0)).x() - m_mdi->mapTo(this, QPoint(0, 0)).x();
@@ -495,8 +460,7 @@ void Inicial::pairaBotao(int indice)
     }
 }
 
-void Inicial::pairaFundo()
-{
+void Inicial::pairaFundo() {
     if (m_menu->isVisible())
         m_menu->hide();
     if (m_dicas->isVisible())
@@ -511,8 +475,7 @@ void Inicial::pairaFundo()
     mostraLimpa();
 }
 
-void Inicial::mostraLimpa()
-{
+void Inicial::mostraLimpa() {
     // A blank sheet over the screens' area for a moment, so the whole background repaints.
     auto* zLimpa = new QWidget(m_mdi->viewport());
     zLimpa->setObjectName(QStringLiteral("zLimpa"));
@@ -524,8 +487,7 @@ void Inicial::mostraLimpa()
     QTimer::singleShot(10, zLimpa, &QWidget::close);
 }
 
-bool Inicial::eventFilter(QObject* o, QEvent* e)
-{
+bool Inicial::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::Resize && o == m_mdi->viewport())
         desenhaFundo();
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {

@@ -145,8 +145,7 @@ private:
     Dicas* m_dicas = nullptr;
 };
 
-template <typename T> void Inicial::registraTela(const QString& nome, int botao, int entrada)
-{
+template <typename T> void Inicial::registraTela(const QString& nome, int botao, int entrada) {
     registraTela(nome, botao, entrada, [](ContextoTela& c) -> Tela* { return new T(c); });
 }
 

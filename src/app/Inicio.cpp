@@ -1,11 +1,11 @@
 #include "app/Inicio.h"
 
 #include "app/DialogosQt.h"
-#include "base/Globais.h"
 #include "app/Inicial.h"
 #include "app/Logotipo.h"
 #include "app/Partida.h"
 #include "app/Telas.h"
+#include "base/Globais.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,8 +15,7 @@
 
 namespace tarsel {
 
-int Inicio::executa(int argc, char** argv)
-{
+int Inicio::executa(int argc, char** argv) {
     QElapsedTimer relogio;
     relogio.start();
     QApplication app(argc, argv);

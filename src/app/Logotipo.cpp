@@ -8,8 +8,7 @@
 
 namespace tarsel {
 
-QPixmap Logotipo(const QSize& tamanho, bool comVersao)
-{
+QPixmap Logotipo(const QSize& tamanho, bool comVersao) {
     QPixmap p(tamanho);
     p.fill(Qt::transparent);
     QPainter pt(&p);

@@ -12,28 +12,23 @@ namespace tarsel {
 RegistroTelas::RegistroTelas(ContextoTela& contexto, QMdiArea* area, QObject* parent)
     : QObject(parent)
     , m_contexto(contexto)
-    , m_area(area)
-{
-}
+    , m_area(area) {}
 
-void RegistroTelas::registra(Definicao definicao)
-{
+void RegistroTelas::registra(Definicao definicao) {
     const QString nome = definicao.nome;
     if (!m_definicoes.contains(nome))
         m_ordem << nome;
     m_definicoes.insert(nome, std::move(definicao));
 }
 
-QList<RegistroTelas::Definicao> RegistroTelas::definicoes() const
-{
+QList<RegistroTelas::Definicao> RegistroTelas::definicoes() const {
     QList<Definicao> r;
     for (const QString& nome : m_ordem)
         r << m_definicoes.value(nome);
     return r;
 }
 
-QWidget* RegistroTelas::abre(const QString& nome)
-{
+QWidget* RegistroTelas::abre(const QString& nome) {
     QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
     if (!janela) {
         const auto d = m_definicoes.constFind(nome);
@@ -61,14 +56,12 @@ QWidget* RegistroTelas::abre(const QString& nome)
     return janela->widget();
 }
 
-Tela* RegistroTelas::tela(const QString& nome) const
-{
+Tela* RegistroTelas::tela(const QString& nome) const {
     const QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
     return janela ? qobject_cast<Tela*>(janela->widget()) : nullptr;
 }
 
-QList<Tela*> RegistroTelas::abertas() const
-{
+QList<Tela*> RegistroTelas::abertas() const {
     QList<Tela*> r;
     for (const QString& nome : m_ordem) {
         if (Tela* t = tela(nome))
@@ -77,8 +70,7 @@ QList<Tela*> RegistroTelas::abertas() const
     return r;
 }
 
-void RegistroTelas::BuscaDadosGravados(const QString& familia, int codigoAtivo)
-{
+void RegistroTelas::BuscaDadosGravados(const QString& familia, int codigoAtivo) {
     for (Tela* t : abertas()) {
         auto* c = qobject_cast<TelaComando*>(t);
         if (c && c->codigo() == codigoAtivo)
@@ -86,20 +78,17 @@ void RegistroTelas::BuscaDadosGravados(const QString& familia, int codigoAtivo)
     }
 }
 
-void RegistroTelas::AplicaModelo(const QString& familia)
-{
+void RegistroTelas::AplicaModelo(const QString& familia) {
     for (Tela* t : abertas())
         t->aoMudarModelo(familia);
 }
 
-void RegistroTelas::conectado()
-{
+void RegistroTelas::conectado() {
     for (Tela* t : abertas())
         t->aoConectar();
 }
 
-void RegistroTelas::mudouIdioma()
-{
+void RegistroTelas::mudouIdioma() {
     for (Tela* t : abertas()) {
         if (m_definicoes.value(t->nome()).fechaNoIdioma) {
             if (QPointer<QMdiSubWindow> j = m_janelas.value(t->nome()))

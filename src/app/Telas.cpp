@@ -9,8 +9,7 @@
 
 namespace tarsel {
 
-void InstalaTelas(Inicial& principal)
-{
+void InstalaTelas(Inicial& principal) {
     principal.registraTela<VCores>(NomeTela::VCores, Botao::VCore);
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);

@@ -1,7 +1,7 @@
 #include "app/fmxMenu.h"
 
-#include "tela/Conversoes.h"
 #include "base/Traducao.h"
+#include "tela/Conversoes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,13 +11,12 @@
 namespace tarsel {
 
 namespace {
-constexpr int Largura = 1720;     // twips
+constexpr int Largura = 1720;      // twips
 constexpr int AlturaEntrada = 480; // twips
 } // namespace
 
 fmxMenu::fmxMenu(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(QStringLiteral("fmxMenu"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -64,8 +63,7 @@ fmxMenu::fmxMenu(QWidget* parent)
     hide();
 }
 
-void fmxMenu::aplicaTextos()
-{
+void fmxMenu::aplicaTextos() {
     m_bt[0]->setToolTip(QStringLiteral("Buck Test"));
     m_bt[1]->setToolTip(QStringLiteral("PMU"));
     m_bt[2]->setToolTip(Traduz(QStringLiteral("Tensões")) + QStringLiteral(" Chestnut"));
@@ -73,8 +71,7 @@ void fmxMenu::aplicaTextos()
     m_bt[3]->setToolTip(Traduz(QStringLiteral("TensoesRF")));
 }
 
-void fmxMenu::ExibirMenu(int painel)
-{
+void fmxMenu::ExibirMenu(int painel) {
     if (painel >= 0 && painel <= 2) {
         for (int p = 0; p < 3; ++p)
             m_frames[p]->setVisible(p == painel);
@@ -89,16 +86,14 @@ void fmxMenu::ExibirMenu(int painel)
     resize(Twips(Largura), height());
 }
 
-void fmxMenu::defineAcao(int entrada, std::function<void()> acao)
-{
+void fmxMenu::defineAcao(int entrada, std::function<void()> acao) {
     if (entrada < 0 || entrada > 3)
         return;
     m_acoes[entrada] = std::move(acao);
     m_bt[entrada]->setEnabled(bool(m_acoes[entrada]));
 }
 
-void fmxMenu::clica(int entrada)
-{
+void fmxMenu::clica(int entrada) {
     if (m_acoes[entrada])
         m_acoes[entrada]();
     hide();

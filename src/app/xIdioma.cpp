@@ -1,10 +1,10 @@
 #include "app/xIdioma.h"
 
-#include "tela/Conversoes.h"
-#include "base/Globais.h"
 #include "app/Inicial.h"
+#include "base/Globais.h"
 #include "base/Traducao.h"
 #include "store/Configuracao.h"
+#include "tela/Conversoes.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -13,8 +13,7 @@ namespace tarsel {
 
 xIdioma::xIdioma(Inicial* principal)
     : QDialog(principal)
-    , m_principal(principal)
-{
+    , m_principal(principal) {
     setObjectName(QStringLiteral("xIdioma"));
     setModal(true);
     setFixedSize(Twips(4200), Twips(2400));
@@ -45,8 +44,7 @@ xIdioma::xIdioma(Inicial* principal)
     }
 }
 
-void xIdioma::aplicaTextos()
-{
+void xIdioma::aplicaTextos() {
     setWindowTitle(Traduz(QStringLiteral("Idioma")));
     m_frame->setTitle(Traduz(QStringLiteral("Idiomas disponíveis")) + QStringLiteral(":"));
     m_botoes[0]->setText(Traduz(QStringLiteral("PORTUGUÊS")));
@@ -54,8 +52,7 @@ void xIdioma::aplicaTextos()
     m_botoes[2]->setText(Traduz(QStringLiteral("ESPANHOL")));
 }
 
-void xIdioma::posicionaFundo()
-{
+void xIdioma::posicionaFundo() {
     const int idioma = globais().IdiomaAtual;
     if (idioma < 1 || idioma > 3) {
         m_fundo->hide();
@@ -67,8 +64,7 @@ void xIdioma::posicionaFundo()
     m_fundo->lower();
 }
 
-void xIdioma::escolhe(int n)
-{
+void xIdioma::escolhe(int n) {
     if (m_principal)
         m_principal->fechaTelasParaIdioma();
     globais().IdiomaAtual = quint8(n);

@@ -4,19 +4,16 @@
 
 namespace tarsel {
 
-DialogosRoteiro::DialogosRoteiro()
-{
+DialogosRoteiro::DialogosRoteiro() {
     instalaDialogos(this);
 }
 
-DialogosRoteiro::~DialogosRoteiro()
-{
+DialogosRoteiro::~DialogosRoteiro() {
     if (&dialogos() == this)
         instalaDialogos(nullptr);
 }
 
-Dialogos::Resposta DialogosRoteiro::mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes)
-{
+Dialogos::Resposta DialogosRoteiro::mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes) {
     caixas.append({icone, titulo, texto, botoes, false});
     if (aoMostrar)
         aoMostrar(caixas.last());
@@ -27,8 +24,7 @@ Dialogos::Resposta DialogosRoteiro::mensagem(Icone icone, const QString& titulo,
     return respostaPadrao;
 }
 
-std::optional<QString> DialogosRoteiro::entrada(const QString& titulo, const QString& texto, const QString& padrao)
-{
+std::optional<QString> DialogosRoteiro::entrada(const QString& titulo, const QString& texto, const QString& padrao) {
     caixas.append({Icone::Nenhum, titulo, texto, Botoes::OkCancelar, true});
     if (aoMostrar)
         aoMostrar(caixas.last());
@@ -37,16 +33,14 @@ std::optional<QString> DialogosRoteiro::entrada(const QString& titulo, const QSt
     return padrao;
 }
 
-QStringList DialogosRoteiro::textos() const
-{
+QStringList DialogosRoteiro::textos() const {
     QStringList l;
     for (const auto& c : caixas)
         l << c.texto;
     return l;
 }
 
-QStringList DialogosRoteiro::titulos() const
-{
+QStringList DialogosRoteiro::titulos() const {
     QStringList l;
     for (const auto& c : caixas)
         l << c.titulo;

@@ -19,16 +19,16 @@ public:
         bool entrada = false;
     };
 
-    DialogosRoteiro();  // installs itself
+    DialogosRoteiro();           // installs itself
     ~DialogosRoteiro() override; // restores the silent dialogs
 
     Resposta mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes) override;
     std::optional<QString> entrada(const QString& titulo, const QString& texto, const QString& padrao) override;
 
-    QList<Caixa> caixas;                      // every box shown, in order
-    QQueue<Resposta> respostas;               // next answers to message boxes
-    QQueue<std::optional<QString>> entradas;  // next answers to input boxes
-    Resposta respostaPadrao = Resposta::Ok;   // when the queue is empty (Sim for yes/no boxes)
+    QList<Caixa> caixas;                         // every box shown, in order
+    QQueue<Resposta> respostas;                  // next answers to message boxes
+    QQueue<std::optional<QString>> entradas;     // next answers to input boxes
+    Resposta respostaPadrao = Resposta::Ok;      // when the queue is empty (Sim for yes/no boxes)
     std::function<void(const Caixa&)> aoMostrar; // runs while the box is "open"
 
     QStringList textos() const;

@@ -2,14 +2,12 @@
 
 namespace tarsel {
 
-Globais& globais()
-{
+Globais& globais() {
     static Globais g;
     return g;
 }
 
-QString PorIdioma(const char* pt, const char* en, const char* es)
-{
+QString PorIdioma(const char* pt, const char* en, const char* es) {
     switch (globais().IdiomaAtual) {
     case 1:
         return QString::fromUtf8(pt);
@@ -20,8 +18,7 @@ QString PorIdioma(const char* pt, const char* en, const char* es)
     }
 }
 
-void Globais::marcaTela(const QString& nome, bool aberta)
-{
+void Globais::marcaTela(const QString& nome, bool aberta) {
     if (aberta)
         telasAbertas.insert(nome);
     else

@@ -3,13 +3,11 @@
 namespace tarsel {
 
 // No server requests are made yet: start-up goes on.
-bool VerificaInternet()
-{
+bool VerificaInternet() {
     return true;
 }
 
-bool VerificaVersaoServidor()
-{
+bool VerificaVersaoServidor() {
     return true;
 }
 

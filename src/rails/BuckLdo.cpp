@@ -1,10 +1,10 @@
 #include "rails/BuckLdo.h"
 
-#include "tela/Conversoes.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
-#include "tela/ContextoTela.h"
 #include "rails/MarcadoresRail.h"
+#include "tela/ContextoTela.h"
+#include "tela/Conversoes.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -1,6 +1,5 @@
 #include "rails/BuckTeste.h"
 
-#include "tela/Conversoes.h"
 #include "base/Dialogos.h"
 #include "base/ErroVB.h"
 #include "base/Globais.h"
@@ -8,6 +7,7 @@
 #include "link/Enlace.h"
 #include "link/Resposta.h"
 #include "tela/ContextoTela.h"
+#include "tela/Conversoes.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -81,14 +81,14 @@ BuckTeste::BuckTeste(ContextoTela& contexto)
     montaTela();
     aplicaTextos();
 
-
     // The comparator starts empty; the note follows every change of it.
     connect(m_txtComparador, &QPlainTextEdit::textChanged, this,
             [this] { m_lbInfoBucks->setText(BuckTesteParse::NotaBucks(modelo())); });
     defineComparador(modelo(), {});
     m_lbInfoBucks->setText(BuckTesteParse::NotaBucks(modelo()));
     // The busy panel lies over the two lists.
-    definePainelEspera(m_frameVCore, [this] { return m_listView->geometry().united(m_listViewComparador->geometry()); });
+    definePainelEspera(m_frameVCore,
+                       [this] { return m_listView->geometry().united(m_listViewComparador->geometry()); });
 }
 
 void BuckTeste::aoBuscarDadosGravados(const QString& familia) {

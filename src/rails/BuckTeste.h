@@ -2,8 +2,8 @@
 
 #include "tela/PainelProgresso.h"
 
-#include "tela/TelaComando.h"
 #include "rails/BuckTesteParse.h"
+#include "tela/TelaComando.h"
 
 #include <QIcon>
 #include <QTimer>

@@ -1,11 +1,9 @@
 #include "rails/PMU.h"
 
-#include "tela/Conversoes.h"
 #include "base/Dialogos.h"
 #include "base/ErroVB.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
-#include "tela/ContextoTela.h"
 #include "link/Enlace.h"
 #include "rails/ConsultaRail.h"
 #include "rails/CorrentesPMU.h"
@@ -13,6 +11,8 @@
 #include "rails/MarcadoresRail.h"
 #include "rails/ParseRails.h"
 #include "store/Banco.h"
+#include "tela/ContextoTela.h"
+#include "tela/Conversoes.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -36,8 +36,7 @@ constexpr int AlturaLinha = 360; // twips from one line to the next
 // Columns of a line: name, voltage, current, deviation, reference, net, mark.
 constexpr int Colunas[] = {1500, 1500, 1400, 1100, 1300, 3900, 420};
 
-QPixmap marca(bool ok)
-{
+QPixmap marca(bool ok) {
     QPixmap p(16, 16);
     p.fill(Qt::transparent);
     QPainter pt(&p);
@@ -55,8 +54,7 @@ QPixmap marca(bool ok)
     return p;
 }
 
-void pinta(QLabel* l, const QString& corBGR)
-{
+void pinta(QLabel* l, const QString& corBGR) {
     QPalette pal = l->palette();
     pal.setColor(QPalette::Window, CorBGR(corBGR));
     pal.setColor(QPalette::WindowText, Qt::black);
@@ -64,8 +62,7 @@ void pinta(QLabel* l, const QString& corBGR)
     l->setAutoFillBackground(true);
 }
 
-QLabel* celula(QWidget* pai, const QString& nome, int indice, Qt::Alignment alinhamento = Qt::AlignCenter)
-{
+QLabel* celula(QWidget* pai, const QString& nome, int indice, Qt::Alignment alinhamento = Qt::AlignCenter) {
     auto* l = new QLabel(pai);
     l->setObjectName(QStringLiteral("%1%2").arg(nome).arg(indice));
     l->setAlignment(alinhamento | Qt::AlignVCenter);
@@ -77,8 +74,7 @@ QLabel* celula(QWidget* pai, const QString& nome, int indice, Qt::Alignment alin
 
 PMU::PMU(ContextoTela& contexto)
     : TelaComando(contexto, NomeTela::PMU, Codigo)
-    , m_decimais(DecimaisIniciais(TelaRail::PMU))
-{
+    , m_decimais(DecimaisIniciais(TelaRail::PMU)) {
     setWindowTitle(QStringLiteral("PMU - Voltrace Tarsel"));
     montaTela();
     aplicaTextos();
@@ -93,13 +89,11 @@ PMU::PMU(ContextoTela& contexto)
     m_botao1->setFocus();
 }
 
-void PMU::aoMudarModelo(const QString& familia)
-{
+void PMU::aoMudarModelo(const QString& familia) {
     m_lbVar->setText(NotaRail(TelaRail::PMU, familia));
 }
 
-void PMU::montaTela()
-{
+void PMU::montaTela() {
     const bool alta = contexto().alturaPrincipal() * 15 > 11000;
     setFixedSize(Twips(12570), Twips(8430 + (alta ? 500 : 0)));
     auto* v = new QVBoxLayout(this);
@@ -173,8 +167,9 @@ void PMU::montaTela()
     auto* cab = new QHBoxLayout;
     cab->setContentsMargins(0, 0, 0, 0);
     cab->setSpacing(0);
-    const QStringList titulos = {QString(), QString(), QStringLiteral("(mA)"), QStringLiteral("%"), QStringLiteral("REF."),
-                                 QString(), QString()};
+    const QStringList titulos = {
+        QString(), QString(), QStringLiteral("(mA)"), QStringLiteral("%"), QStringLiteral("REF."),
+        QString(), QString()};
     for (int c = 0; c < 7; ++c) {
         auto* l = new QLabel(titulos.at(c), this);
         l->setObjectName(QStringLiteral("Label_Ref%1").arg(c));
@@ -215,8 +210,7 @@ void PMU::montaTela()
     m_frameVCore = new PainelProgresso(this);
 }
 
-PMU::Linha& PMU::garanteLinha(int i)
-{
+PMU::Linha& PMU::garanteLinha(int i) {
     while (m_linhas.size() <= i) {
         const int n = m_linhas.size();
         auto* linha = new QWidget(m_grade);
@@ -268,16 +262,14 @@ PMU::Linha& PMU::garanteLinha(int i)
     return m_linhas[i];
 }
 
-void PMU::aplicaTextos()
-{
+void PMU::aplicaTextos() {
     m_lbInfoDecimais->setText(Traduz(QStringLiteral("Decimais")) + QStringLiteral(": ( V / mA )"));
     m_cabLeitura->setText(Traduz(QStringLiteral("Leitura")).toUpper() + QStringLiteral(": (V)"));
     m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
     m_lbVar->setText(NotaRail(TelaRail::PMU, familia()));
 }
 
-void PMU::posiciona(QWidget* janela, const QSize& area)
-{
+void PMU::posiciona(QWidget* janela, const QSize& area) {
     // Centred across the main window; high main windows get it centred and lifted, others near the top.
     const int x = qMax(0, (area.width() - janela->width()) / 2);
     int y = Twips(50);
@@ -286,15 +278,13 @@ void PMU::posiciona(QWidget* janela, const QSize& area)
     janela->move(x, y);
 }
 
-void PMU::escolheTipo(TipoRail tipo)
-{
+void PMU::escolheTipo(TipoRail tipo) {
     m_tipo = tipo;
     if (ocioso())
         Pesquisa();
 }
 
-void PMU::LimpaLinhas()
-{
+void PMU::LimpaLinhas() {
     for (Linha& l : m_linhas) {
         for (QLabel* c : {l.SAIDA, l.LEITURA_V, l.LEITURA_A, l.PORC, l.REF, l.MALHA_NOME}) {
             c->clear();
@@ -310,38 +300,32 @@ void PMU::LimpaLinhas()
         m_linhas[i].SAIDA->parentWidget()->hide();
 }
 
-void PMU::Pesquisa()
-{
+void PMU::Pesquisa() {
     LimpaLinhas();
     m_lbVar->setText(NotaRail(TelaRail::PMU, familia()));
     m_lbVar->show();
     envia(QStringLiteral("pmuadc --read all"));
 }
 
-void PMU::aoIniciarEspera()
-{
+void PMU::aoIniciarEspera() {
     m_frameControle->setEnabled(false);
 }
 
-void PMU::aoTerminarEspera()
-{
+void PMU::aoTerminarEspera() {
     m_frameControle->setEnabled(true);
 }
 
-void PMU::recebe(const Resposta&)
-{
+void PMU::recebe(const Resposta&) {
     GeraGrid();
 }
 
-void PMU::GeraGrid()
-{
+void PMU::GeraGrid() {
     // The screen reads the console itself; a failure reaches the screen base's error guard.
     ProcessaLeituras(TelaRail::PMU, enlace().txtConsole(), familia(), m_tipo, m_decimais.volt, m_decimais.amp);
     MostraLinhas();
 }
 
-void PMU::MostraLinhas()
-{
+void PMU::MostraLinhas() {
     const JulgamentoRail::Tolerancia tolerancia = JulgamentoRail::toleranciaDaLeitura(m_tolerancia->currentText());
     m_tolerancia->setCurrentText(tolerancia.texto);
     const double t = tolerancia.valor;
@@ -398,21 +382,18 @@ void PMU::MostraLinhas()
     terminaEspera();
 }
 
-int PMU::linhasVisiveis() const
-{
+int PMU::linhasVisiveis() const {
     int n = 0;
     for (const Linha& l : m_linhas)
         n += l.SAIDA->isVisibleTo(const_cast<PMU*>(this)) ? 1 : 0;
     return n;
 }
 
-void PMU::normalizaTolerancia()
-{
+void PMU::normalizaTolerancia() {
     m_tolerancia->setCurrentText(JulgamentoRail::normalizaTolerancia(m_tolerancia->currentText()));
 }
 
-bool PMU::eventFilter(QObject* o, QEvent* e)
-{
+bool PMU::eventFilter(QObject* o, QEvent* e) {
     if ((o == m_decV || o == m_decA) && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (k != Qt::Key_Tab && k != Qt::Key_Backtab)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tela/PainelProgresso.h"
-#include "tela/TelaComando.h"
 #include "rails/DecimaisRail.h"
 #include "rails/TelaRail.h"
+#include "tela/PainelProgresso.h"
+#include "tela/TelaComando.h"
 
 #include <QFrame>
 #include <QTimer>

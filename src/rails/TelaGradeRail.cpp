@@ -1,12 +1,9 @@
 #include "rails/TelaGradeRail.h"
 
-#include "tela/AbreLink.h"
-#include "tela/Conversoes.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
 #include "link/Enlace.h"
 #include "link/Resposta.h"
-#include "tela/ContextoTela.h"
 #include "rails/GravacoesRail.h"
 #include "rails/LinhasRail.h"
 #include "rails/MarcadoresRail.h"
@@ -14,6 +11,9 @@
 #include "report/RelatorioRail.h"
 #include "store/Banco.h"
 #include "store/Configuracao.h"
+#include "tela/AbreLink.h"
+#include "tela/ContextoTela.h"
+#include "tela/Conversoes.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

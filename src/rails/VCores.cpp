@@ -1,9 +1,9 @@
 #include "rails/VCores.h"
 
-#include "tela/Conversoes.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
 #include "link/Enlace.h"
+#include "tela/Conversoes.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

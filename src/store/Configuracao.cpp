@@ -8,8 +8,7 @@
 namespace tarsel {
 
 namespace {
-QString colunaCombo(int n)
-{
+QString colunaCombo(int n) {
     if (n < 1 || n > 10)
         throw ErroVB(9, QStringLiteral("Combo%1: subscript out of range").arg(n));
     return QStringLiteral("Combo%1").arg(n);
@@ -19,8 +18,7 @@ QString colunaCombo(int n)
 const QString PrimeiraLinha = QStringLiteral("rowid = (select min(rowid) from %1)");
 } // namespace
 
-void GravaCombo(int n, const QString& texto)
-{
+void GravaCombo(int n, const QString& texto) {
     const QString coluna = colunaCombo(n);
     Banco b;
     QSqlQuery q = b.executa(QStringLiteral("update Combos set %1 = ? where ").arg(coluna) +
@@ -30,15 +28,13 @@ void GravaCombo(int n, const QString& texto)
         b.executa(QStringLiteral("insert into Combos (%1) values (?)").arg(coluna), {texto});
 }
 
-QString LeCombo(int n)
-{
+QString LeCombo(int n) {
     const QString coluna = colunaCombo(n);
     Banco b;
     return b.valor(QStringLiteral("select %1 from Combos order by rowid limit 1").arg(coluna)).toString();
 }
 
-QString LeNome()
-{
+QString LeNome() {
     try {
         Banco b;
         return b.valor(QStringLiteral("select Nome from Tools order by rowid limit 1")).toString();
@@ -47,29 +43,28 @@ QString LeNome()
     }
 }
 
-void GravaNome(const QString& texto)
-{
+void GravaNome(const QString& texto) {
     try {
         Banco b;
-        b.executa(QStringLiteral("update Tools set Nome = ? where ") + PrimeiraLinha.arg(QStringLiteral("Tools")), {texto});
+        b.executa(QStringLiteral("update Tools set Nome = ? where ") + PrimeiraLinha.arg(QStringLiteral("Tools")),
+                  {texto});
     } catch (const ErroVB&) {
     }
 }
 
-quint8 LeIdioma()
-{
+quint8 LeIdioma() {
     try {
         Banco b;
         bool ok = false;
-        const int v = b.valor(QStringLiteral("select Idioma from Tools order by rowid limit 1")).toString().trimmed().toInt(&ok);
+        const int v =
+            b.valor(QStringLiteral("select Idioma from Tools order by rowid limit 1")).toString().trimmed().toInt(&ok);
         return ok && v >= 0 && v <= 255 ? quint8(v) : 0;
     } catch (const ErroVB&) {
         return 0;
     }
 }
 
-void GravaIdioma(quint8 idioma)
-{
+void GravaIdioma(quint8 idioma) {
     try {
         Banco b;
         b.executa(QStringLiteral("update Tools set Idioma = ? where ") + PrimeiraLinha.arg(QStringLiteral("Tools")),

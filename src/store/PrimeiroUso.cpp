@@ -3,8 +3,7 @@
 namespace tarsel {
 
 // The terms window and the import of saved data arrive with the synchronisation: start-up goes on.
-bool VerificaPrimeiroUso()
-{
+bool VerificaPrimeiroUso() {
     return true;
 }
 

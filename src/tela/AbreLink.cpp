@@ -8,8 +8,7 @@
 
 namespace tarsel {
 
-void AbreLink(const QString& alvo)
-{
+void AbreLink(const QString& alvo) {
     const QString t = alvo.trimmed();
     if (t.isEmpty())
         return;

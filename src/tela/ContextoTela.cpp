@@ -5,8 +5,7 @@
 
 namespace tarsel {
 
-bool ContextoTela::envia(int codigo, const QString& comando, bool espelho)
-{
+bool ContextoTela::envia(int codigo, const QString& comando, bool espelho) {
     Enlace& e = enlace();
     if (!e.ocioso())
         return false;

@@ -2,13 +2,11 @@
 
 namespace tarsel {
 
-QColor CorBGR(quint32 valor)
-{
+QColor CorBGR(quint32 valor) {
     return QColor(int(valor & 0xFF), int((valor >> 8) & 0xFF), int((valor >> 16) & 0xFF));
 }
 
-QColor CorBGR(const QString& texto)
-{
+QColor CorBGR(const QString& texto) {
     QString t = texto.trimmed();
     bool ok = false;
     quint32 valor = 0;
@@ -23,8 +21,7 @@ QColor CorBGR(const QString& texto)
     return ok ? CorBGR(valor) : QColor();
 }
 
-quint32 ValorBGR(const QColor& cor)
-{
+quint32 ValorBGR(const QColor& cor) {
     return quint32(cor.red()) | (quint32(cor.green()) << 8) | (quint32(cor.blue()) << 16);
 }
 

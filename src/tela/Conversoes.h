@@ -6,7 +6,9 @@
 namespace tarsel {
 
 // Sizes are stated in twips (1440 per inch); at 96 dpi logical a pixel is 15 twips.
-constexpr int Twips(int twips) { return twips / 15; }
+constexpr int Twips(int twips) {
+    return twips / 15;
+}
 
 // The colour texts of the program ("&H00C0FFC0") and the decimal colour numbers of Tools hold
 // the bytes as 00BBGGRR: the lowest byte is red.
@@ -19,7 +21,7 @@ inline const QString VerdeClaro = QStringLiteral("&H00C0FFC0");   // pass
 inline const QString AmareloClaro = QStringLiteral("&H0080FFFF"); // fail or low
 inline const QString Verde = QStringLiteral("&H0000FF00");
 inline const QString Amarelo = QStringLiteral("&H0000FFFF");
-inline const QString Branco = QStringLiteral("&H00FFFFFF");       // cleared
+inline const QString Branco = QStringLiteral("&H00FFFFFF"); // cleared
 } // namespace Cores
 
 } // namespace tarsel

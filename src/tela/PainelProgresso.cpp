@@ -8,8 +8,7 @@
 namespace tarsel {
 
 PainelProgresso::PainelProgresso(QWidget* parent, bool textoEmNegrito)
-    : QFrame(parent)
-{
+    : QFrame(parent) {
     setObjectName(QStringLiteral("FrameVCore"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
@@ -43,22 +42,19 @@ PainelProgresso::PainelProgresso(QWidget* parent, bool textoEmNegrito)
     hide();
 }
 
-void PainelProgresso::inicia()
-{
+void PainelProgresso::inicia() {
     m_barra->resize(1, m_barra->height());
     show();
     raise();
     m_timer.start();
 }
 
-void PainelProgresso::para()
-{
+void PainelProgresso::para() {
     hide();
     m_timer.stop();
 }
 
-void PainelProgresso::passo()
-{
+void PainelProgresso::passo() {
     const int largura = m_barra->width() + m_passo;
     m_barra->resize(largura >= 50 * m_passo ? 1 : largura, m_barra->height());
 }

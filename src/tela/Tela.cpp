@@ -8,24 +8,20 @@ namespace tarsel {
 Tela::Tela(ContextoTela& contexto, const QString& nome, QWidget* parent)
     : QWidget(parent)
     , m_contexto(contexto)
-    , m_nome(nome)
-{
+    , m_nome(nome) {
     setObjectName(nome);
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-QString Tela::familia() const
-{
+QString Tela::familia() const {
     return m_contexto.familia();
 }
 
-void Tela::posiciona(QWidget* janela, const QSize& area)
-{
+void Tela::posiciona(QWidget* janela, const QSize& area) {
     janela->move(qMax(0, (area.width() - janela->width()) / 2), Twips(50));
 }
 
-void Tela::showEvent(QShowEvent* e)
-{
+void Tela::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (m_posicionada)
         return;

@@ -10,8 +10,7 @@ namespace tarsel {
 TelaComando::TelaComando(ContextoTela& contexto, const QString& nome, int codigo, QWidget* parent)
     : Tela(contexto, nome, parent)
     , m_codigo(codigo)
-    , m_enlace(&contexto.enlace())
-{
+    , m_enlace(&contexto.enlace()) {
     m_enlace->roteador().registra(
         m_codigo, [this](const Resposta& r) { entrega(r); },
         [this](const Resposta& atual, const QString& acrescimo, bool substituido) {
@@ -20,24 +19,20 @@ TelaComando::TelaComando(ContextoTela& contexto, const QString& nome, int codigo
     connect(m_enlace, &Enlace::statusMudou, this, &TelaComando::mudouEstado);
 }
 
-TelaComando::~TelaComando()
-{
+TelaComando::~TelaComando() {
     if (m_enlace)
         m_enlace->roteador().remove(m_codigo);
 }
 
-Enlace& TelaComando::enlace() const
-{
+Enlace& TelaComando::enlace() const {
     return contexto().enlace();
 }
 
-bool TelaComando::ocioso() const
-{
+bool TelaComando::ocioso() const {
     return m_enlace && m_enlace->ocioso();
 }
 
-bool TelaComando::envia(const QString& comando, bool espelho)
-{
+bool TelaComando::envia(const QString& comando, bool espelho) {
     m_aguardando = true;
     centraPainelEspera();
     if (m_painel)
@@ -51,22 +46,19 @@ bool TelaComando::envia(const QString& comando, bool espelho)
     return true;
 }
 
-void TelaComando::terminaEspera()
-{
+void TelaComando::terminaEspera() {
     m_aguardando = false;
     if (m_painel)
         m_painel->para();
     aoTerminarEspera();
 }
 
-void TelaComando::definePainelEspera(PainelProgresso* painel, std::function<QRect()> area)
-{
+void TelaComando::definePainelEspera(PainelProgresso* painel, std::function<QRect()> area) {
     m_painel = painel;
     m_areaPainel = std::move(area);
 }
 
-void TelaComando::centraPainelEspera()
-{
+void TelaComando::centraPainelEspera() {
     if (!m_painel)
         return;
     const QRect r = m_areaPainel ? m_areaPainel() : rect();
@@ -75,19 +67,16 @@ void TelaComando::centraPainelEspera()
 
 void TelaComando::espelha(const Resposta&, const QString&, bool) {}
 
-void TelaComando::aoPerderResposta()
-{
+void TelaComando::aoPerderResposta() {
     terminaEspera();
 }
 
-void TelaComando::resizeEvent(QResizeEvent* e)
-{
+void TelaComando::resizeEvent(QResizeEvent* e) {
     Tela::resizeEvent(e);
     centraPainelEspera();
 }
 
-void TelaComando::entrega(const Resposta& resposta)
-{
+void TelaComando::entrega(const Resposta& resposta) {
     m_emCurso = false;
     try {
         recebe(resposta);
@@ -98,8 +87,7 @@ void TelaComando::entrega(const Resposta& resposta)
     }
 }
 
-void TelaComando::mudouEstado()
-{
+void TelaComando::mudouEstado() {
     // The delivery runs while the link is still "3", so leaving it with the command still in course
     // means that no answer is coming: the link lost the line or failed a poll and has said so.
     if (!m_emCurso || m_enlace->estado() == EstadoEnlace::Comunicando)

@@ -79,8 +79,7 @@ private:
     std::function<QRect()> m_areaPainel;
 };
 
-template <typename F> bool TelaComando::protege(F&& passo)
-{
+template <typename F> bool TelaComando::protege(F&& passo) {
     try {
         passo();
         return true;
