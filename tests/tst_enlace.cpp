@@ -29,9 +29,7 @@ namespace {
 // The device end of a pseudo-terminal, linked as ports/COM<n> of a program folder.
 class Aparelho {
 public:
-    Aparelho(const QString& pasta, int porta) {
-        m_fd = tarsel::teste::AbreTerminalAparelho(pasta, porta, &m_escravo);
-    }
+    Aparelho(const QString& pasta, int porta) { m_fd = tarsel::teste::AbreTerminalAparelho(pasta, porta, &m_escravo); }
     ~Aparelho() { desliga(); }
 
     bool valido() const { return m_fd >= 0 && !m_escravo.isEmpty(); }
@@ -268,7 +266,8 @@ private slots:
     }
 
     // Which poll ends the answer. `antes` is on the line before the first poll; `fluxo` puts a line
-    // there for every following poll; `promptApos` sends the prompt after that following poll.
+    // there for every following poll; `promptApos` sends the prompt after that following poll;
+    // `trocaApos` switches to BOX model 2 (limit 100) after that following poll.
     void regraDeFim_data() {
         QTest::addColumn<QString>("modelo");
         QTest::addColumn<QString>("codigo");
@@ -276,34 +275,43 @@ private slots:
         QTest::addColumn<QByteArray>("antes");
         QTest::addColumn<bool>("fluxo");
         QTest::addColumn<int>("promptApos");
+        QTest::addColumn<int>("trocaApos");
         QTest::addColumn<int>("seguintes"); // polls of Timer2 until delivery
 
         const QByteArray resposta = "nanduid\nSN 0x1234\n" + Prompt;
         QTest::newRow("a whole answer before the first poll ends there with BOX model 1")
-            << QStringLiteral("1") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 0;
+            << QStringLiteral("1") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 0
+            << 0;
         QTest::newRow("with BOX model 2 the prompt is ignored and the first empty poll after the sixth ends")
-            << QStringLiteral("2") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 6;
+            << QStringLiteral("2") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 0
+            << 6;
         QTest::newRow("the model query never ends on the first chunk")
             << QStringLiteral("1") << QStringLiteral("0") << ConsultaModelo
-            << QByteArray("syscfg print RMd#\nA1778\n" + Prompt) << false << 0 << 6;
+            << QByteArray("syscfg print RMd#\nA1778\n" + Prompt) << false << 0 << 0 << 6;
         QTest::newRow("nothing before the first poll ends at once")
             << QStringLiteral("1") << QStringLiteral("5") << QStringLiteral("nanduid") << QByteArray() << false << 0
-            << 0;
+            << 0 << 0;
         QTest::newRow("a prompt after the first chunk is not looked for outside code 19")
             << QStringLiteral("1") << QStringLiteral("6") << QStringLiteral("i2c -s 0")
-            << QByteArray("i2c -s 0\n0x10\n") << false << 2 << 6;
+            << QByteArray("i2c -s 0\n0x10\n") << false << 2 << 0 << 6;
         QTest::newRow("code 19 ignores the prompt of the first chunk and ends on a later one")
             << QStringLiteral("1") << QStringLiteral("19") << QStringLiteral("battery --properties")
-            << QByteArray("battery --properties\n" + Prompt) << false << 10 << 11;
+            << QByteArray("battery --properties\n" + Prompt) << false << 10 << 0 << 11;
         QTest::newRow("code 19 waits through a pause until more than 100 polls")
             << QStringLiteral("1") << QStringLiteral("19") << QStringLiteral("battery --properties")
-            << QByteArray("battery --properties\ncycle-count: 12\n") << false << 0 << 101;
+            << QByteArray("battery --properties\ncycle-count: 12\n") << false << 0 << 0 << 101;
         QTest::newRow("an answer that keeps streaming ends at the limit of BOX model 1")
             << QStringLiteral("1") << QStringLiteral("4") << QStringLiteral("nand --getinfo") << QByteArray("linha 0\n")
-            << true << 0 << 200;
+            << true << 0 << 0 << 200;
         QTest::newRow("with an unknown BOX model a stream ends when the poll counter is full")
             << QStringLiteral("9") << QStringLiteral("4") << QStringLiteral("nand --getinfo") << QByteArray("linha 0\n")
-            << true << 0 << 255;
+            << true << 0 << 0 << 255;
+        QTest::newRow("a stream already past the limit of a BOX model chosen mid-answer ends at the next poll")
+            << QStringLiteral("1") << QStringLiteral("4") << QStringLiteral("nand --getinfo") << QByteArray("linha 0\n")
+            << true << 0 << 105 << 106;
+        QTest::newRow("a code 19 stream already past a lowered limit ends at the next poll too")
+            << QStringLiteral("1") << QStringLiteral("19") << QStringLiteral("battery --properties")
+            << QByteArray("linha 0\n") << true << 0 << 105 << 106;
     }
     void regraDeFim() {
         QFETCH(QString, modelo);
@@ -312,6 +320,7 @@ private slots:
         QFETCH(QByteArray, antes);
         QFETCH(bool, fluxo);
         QFETCH(int, promptApos);
+        QFETCH(int, trocaApos);
         QFETCH(int, seguintes);
 
         DialogosRoteiro caixas;
@@ -329,6 +338,8 @@ private slots:
                 a.envia("linha " + QByteArray::number(polls) + '\n');
             if (polls == promptApos)
                 a.envia(Prompt);
+            if (polls == trocaApos)
+                e.defineModeloBox(QStringLiteral("2"));
         });
         connect(&e, &Enlace::consoleMudou, &e, [&](const QString& acrescimo, bool) {
             if (!acrescimo.isEmpty())
@@ -345,7 +356,8 @@ private slots:
         e.defineComando(comando);
         QVERIFY(e.EnviaComando());
         a.envia(antes);
-        QTRY_COMPARE_WITH_TIMEOUT(e.Status(), QStringLiteral("1"), 60000);
+        // A few polls more than expected are enough to tell an answer that does not end.
+        QTRY_VERIFY_WITH_TIMEOUT(e.Status() == QLatin1String("1") || polls > seguintes + 3, 60000);
 
         QCOMPARE(polls, seguintes);
         QCOMPARE(recebidas.size(), 1);

@@ -189,11 +189,13 @@ void Enlace::proximaLeitura() {
     try {
         const QString trecho = leTrecho();
         const int n = codigoAtivo();
+        // At or past the limit: a BOX model changed mid-answer may have lowered it below the count.
+        const bool noLimite = m_leituras >= m_limite;
         bool fim;
         if (n != CodigoBateria)
-            fim = (trecho.isEmpty() && m_leituras > 5) || m_leituras == m_limite;
+            fim = (trecho.isEmpty() && m_leituras > 5) || noLimite;
         else
-            fim = trecho.contains(Prompt) || m_leituras == m_limite || (trecho.isEmpty() && m_leituras > 100);
+            fim = trecho.contains(Prompt) || noLimite || (trecho.isEmpty() && m_leituras > 100);
         if (fim) {
             m_timer2.stop();
             AdicionaDadosConsole(trecho);

@@ -62,7 +62,8 @@ public:
     void AdicionaDadosConsole(const QString& texto);
 
     // BOX model "1": polls every 100 ms, at most 200; "2": 500 ms, 100. Any other value: 100 ms and
-    // no limit of its own; the 8-bit poll counter then ends the answer at its 255th count.
+    // no limit of its own; the 8-bit poll counter then ends the answer at its 255th count. A model
+    // chosen while an answer streams may set a limit the count has passed: the next poll ends it.
     void defineModeloBox(const QString& modelo);
     const QString& modeloBox() const { return m_modeloBox; }
     int intervaloLeitura() const { return m_timer1.interval(); }
