@@ -385,6 +385,37 @@ private slots:
         QVERIFY(caixas.caixas.isEmpty());
     }
 
+    // Bytes that come while no command is in flight, as the tail of an answer that outlived its poll
+    // limit does, are no part of the next answer.
+    void bytesSemComandoNaoEntramNaResposta_data() {
+        QTest::addColumn<QByteArray>("velho");
+        QTest::newRow("lines of a stream that went on after its answer ended")
+            << QByteArray("BIST buck0: 1050.07 mV\nBIST buck1: 812.");
+        QTest::newRow("a stale prompt that would end the next answer at its first poll")
+            << QByteArray("BIST buck0: 1050.07 mV\n" + Prompt);
+        QTest::newRow("garbage bytes") << QByteArray("\x00\xff\xfe\x1b[2J\r\n\x80", 10);
+    }
+    void bytesSemComandoNaoEntramNaResposta() {
+        QFETCH(QByteArray, velho);
+        Aparelho a(pasta(), m_porta);
+        Enlace e;
+        e.defineModeloBox(QStringLiteral("1"));
+        e.abre(m_porta, pasta());
+        e.defineEstado(EstadoEnlace::Ocioso);
+        QSignalSpy entregue(&e, &Enlace::entregue);
+
+        a.envia(velho);
+        QTRY_COMPARE(e.bytesDescartados(), qint64(velho.size()));
+        globais().TelaAtiva = QStringLiteral("5");
+        e.defineComando(QStringLiteral("nanduid"));
+        QVERIFY(e.EnviaComando());
+        a.envia("nanduid\nSN 0x1234\n" + Prompt);
+        QVERIFY(entregue.wait());
+        QCOMPARE(e.txtConsole(), QStringLiteral("\r\nnanduid\r\nSN 0x1234\r\n") + QString::fromLatin1(Prompt));
+        QCOMPARE(entregue.first().first().value<Resposta>().R,
+                 QStringLiteral("\r\n\r\nSN 0x1234\r\n") + QString::fromLatin1(Prompt));
+    }
+
     void entregaAntesDeVoltarAoEstadoLivre() {
         Aparelho a(pasta(), m_porta);
         Enlace e;

@@ -23,6 +23,7 @@ Enlace::Enlace(QObject* parent)
     connect(&m_timer1, &QTimer::timeout, this, &Enlace::primeiraLeitura);
     connect(&m_timer2, &QTimer::timeout, this, &Enlace::proximaLeitura);
     connect(&m_porta, &QSerialPort::errorOccurred, this, &Enlace::erroPorta);
+    connect(&m_porta, &QSerialPort::readyRead, this, &Enlace::chegaramBytes);
     defineModeloBox(QString());
 }
 
@@ -45,6 +46,7 @@ void Enlace::abre(int porta, const QString& pasta) {
         throw ErroSerial::de(m_porta);
     // Input that arrived before the open belongs to nobody.
     m_porta.clear();
+    m_entrada.clear();
 }
 
 void Enlace::fecha() {
@@ -128,6 +130,10 @@ bool Enlace::EnviaComando() {
     try {
         if (!m_porta.isOpen())
             throw ErroSerial::de(ErroSerial::SomentePortaAberta);
+        descartaEntrada();
+        // The line can die as it is cleared; that was reported as the lost port.
+        if (!m_porta.isOpen())
+            return false;
         const QByteArray linha = m_comando.toLatin1() + '\r';
         if (m_porta.write(linha) != linha.size())
             throw ErroSerial::de(m_porta);
@@ -149,11 +155,36 @@ bool Enlace::EnviaComando() {
     return true;
 }
 
+void Enlace::chegaramBytes() {
+    const qint64 n = m_porta.bytesAvailable();
+    if (n <= 0)
+        return;
+    if (!comandoEmCurso()) {
+        // Nobody asked for these: kept, they would open the next command's answer.
+        m_descartados += qMax<qint64>(m_porta.skip(n), 0);
+        return;
+    }
+    const qsizetype antes = m_entrada.size();
+    m_entrada.resize(antes + n);
+    const qint64 lidos = m_porta.read(m_entrada.data() + antes, n);
+    m_entrada.resize(antes + qMax<qint64>(lidos, 0));
+}
+
+void Enlace::descartaEntrada() {
+    m_descartados += m_entrada.size() + m_porta.bytesAvailable();
+    m_entrada.resize(0);
+    // Also what the system holds for the port and Qt has not read yet.
+    m_porta.clear(QSerialPort::Input);
+}
+
 QString Enlace::leTrecho() {
     if (!m_porta.isOpen())
         throw ErroSerial::de(ErroSerial::SomentePortaAberta);
+    chegaramBytes();
     // One byte is one character, whatever the device sends.
-    return QString::fromLatin1(m_porta.readAll());
+    const QString trecho = QString::fromLatin1(m_entrada);
+    m_entrada.resize(0);
+    return trecho;
 }
 
 int Enlace::codigoAtivo() {
