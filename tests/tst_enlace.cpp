@@ -10,6 +10,7 @@
 #include "link/Enlace.h"
 #include "link/ErroSerial.h"
 #include "link/MapaPortas.h"
+#include "link/TextoConsole.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,6 +164,54 @@ private slots:
         QCOMPARE(r.R, R);
         QCOMPARE(r.console, console);
         QCOMPARE(r.codigo, 6);
+    }
+
+    // R is kept as the console grows; whatever the chunking, it is the whole text without the command.
+    void rAcompanhaOConsole_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QStringList>("trechos");
+        QTest::newRow("the echo arrives whole in the first chunk")
+            << QStringLiteral("nanduid") << QStringList{QStringLiteral("\r\nnanduid\r\r\nABC"), QStringLiteral("\r\n")};
+        QTest::newRow("the echo is split across two chunks")
+            << QStringLiteral("pmuadc --read all")
+            << QStringList{QStringLiteral("\r\npmuadc --re"), QStringLiteral("ad all\r\r\nBIST buck0: 1 mV\r\n")};
+        QTest::newRow("the command comes one character a chunk")
+            << QStringLiteral("bl 10")
+            << QStringList{QStringLiteral("x"), QStringLiteral("b"), QStringLiteral("l"), QStringLiteral(" "),
+                           QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("y")};
+        QTest::newRow("a removal does not join the text around it into a new occurrence")
+            << QStringLiteral("ab") << QStringList{QStringLiteral("a"), QStringLiteral("ab"), QStringLiteral("b")};
+        QTest::newRow("overlapping occurrences are taken from the left")
+            << QStringLiteral("aa") << QStringList{QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a")};
+        QTest::newRow("the start of the command at the end of the text stays")
+            << QStringLiteral("nanduid") << QStringList{QStringLiteral("x"), QStringLiteral("nand")};
+        QTest::newRow("one chunk holds several occurrences")
+            << QStringLiteral("ok")
+            << QStringList{QStringLiteral("ok ok\r\nokok"), QStringLiteral("o"), QStringLiteral("k")};
+        QTest::newRow("another case is no occurrence")
+            << QStringLiteral("help") << QStringList{QStringLiteral("HELP help")};
+        QTest::newRow("an empty command removes nothing")
+            << QString() << QStringList{QStringLiteral("abc"), QStringLiteral("d")};
+    }
+    void rAcompanhaOConsole() {
+        QFETCH(QString, comando);
+        QFETCH(QStringList, trechos);
+        TextoConsole t;
+        t.substitui(QStringLiteral("answer of the previous command"));
+        t.substitui(QString());
+        t.defineComando(comando);
+        for (const QString& trecho : trechos) {
+            t.acrescenta(trecho);
+            QCOMPARE(t.R(), Resposta::semComando(t.texto(), comando));
+        }
+        QCOMPARE(t.texto(), trechos.join(QString()));
+        // The text stays; a new command or a replaced text gives R afresh.
+        t.defineComando(QStringLiteral("a"));
+        QCOMPARE(t.R(), Resposta::semComando(t.texto(), QStringLiteral("a")));
+        t.acrescenta(QStringLiteral("bab"));
+        QCOMPARE(t.R(), Resposta::semComando(t.texto(), QStringLiteral("a")));
+        t.substitui(QStringLiteral("\r\n"));
+        QCOMPARE(t.R(), QStringLiteral("\r\n"));
     }
 
     void aberturaMapeiaOsErros_data() {

@@ -83,13 +83,13 @@ void Enlace::defineTitulo(const QString& titulo) {
 }
 
 void Enlace::defineComando(const QString& comando) {
-    m_comando = comando;
+    m_console.defineComando(comando);
 }
 
 void Enlace::defineConsole(const QString& texto) {
-    if (texto == m_console)
+    if (texto == m_console.texto())
         return;
-    m_console = texto;
+    m_console.substitui(texto);
     mudouConsole(QString(), true);
 }
 
@@ -98,14 +98,15 @@ void Enlace::AdicionaDadosConsole(const QString& texto) {
         return;
     QString trecho = texto;
     trecho.replace(QLatin1Char('\n'), CrLf);
-    m_console.append(trecho);
+    m_console.acrescenta(trecho);
     mudouConsole(trecho, false);
 }
 
 void Enlace::mudouConsole(const QString& acrescimo, bool substituido) {
     emit consoleMudou(acrescimo, substituido);
     if (globais().EspelhoAtivo)
-        m_roteador.espelha(codigoAtivo(), m_comando, m_console, acrescimo, substituido);
+        m_roteador.espelha({codigoAtivo(), m_console.comando(), m_console.texto(), m_console.R()}, acrescimo,
+                           substituido);
 }
 
 void Enlace::defineModeloBox(const QString& modelo) {
@@ -124,7 +125,7 @@ void Enlace::defineModeloBox(const QString& modelo) {
 }
 
 bool Enlace::EnviaComando() {
-    if (m_comando.isEmpty())
+    if (txtComandos().isEmpty())
         return false;
     defineEstado(EstadoEnlace::Comunicando);
     try {
@@ -134,7 +135,7 @@ bool Enlace::EnviaComando() {
         // The line can die as it is cleared; that was reported as the lost port.
         if (!m_porta.isOpen())
             return false;
-        const QByteArray linha = m_comando.toLatin1() + '\r';
+        const QByteArray linha = txtComandos().toLatin1() + '\r';
         if (m_porta.write(linha) != linha.size())
             throw ErroSerial::de(m_porta);
     } catch (const ErroVB& e) {
@@ -197,7 +198,7 @@ void Enlace::primeiraLeitura() {
         defineConsole(CrLf);
         const QString trecho = leTrecho();
         const int n = codigoAtivo();
-        if (m_modeloBox == QLatin1String("1") && n != CodigoBateria && m_comando != ConsultaModelo &&
+        if (m_modeloBox == QLatin1String("1") && n != CodigoBateria && txtComandos() != ConsultaModelo &&
             trecho.contains(Prompt)) {
             m_timer1.stop();
             AdicionaDadosConsole(trecho);
@@ -245,7 +246,7 @@ void Enlace::FinalizaComando() {
     defineTitulo(g.TituloPrincipal);
     g.EspelhoAtivo = false;
     {
-        const Resposta r = Resposta::de(codigoAtivo(), m_comando, m_console);
+        const Resposta r{codigoAtivo(), m_console.comando(), m_console.texto(), m_console.R()};
         m_roteador.entrega(r);
         emit entregue(r);
     }

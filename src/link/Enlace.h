@@ -2,6 +2,7 @@
 
 #include "link/Resposta.h"
 #include "link/Roteador.h"
+#include "link/TextoConsole.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -53,10 +54,10 @@ public:
     const QString& titulo() const { return m_titulo; }
 
     // The command field: the current or last command, without line end.
-    const QString& txtComandos() const { return m_comando; }
+    const QString& txtComandos() const { return m_console.comando(); }
     void defineComando(const QString& comando);
     // The console: the answer of the current or last command.
-    const QString& txtConsole() const { return m_console; }
+    const QString& txtConsole() const { return m_console.texto(); }
     // Replaces the console as a whole.
     void defineConsole(const QString& texto);
     // Appends `texto` with every line feed turned into CR LF.
@@ -119,8 +120,7 @@ private:
     QString m_status = QStringLiteral("0");
     QString m_textoStatus = QStringLiteral("Desconectado");
     QString m_titulo;
-    QString m_comando;
-    QString m_console;
+    TextoConsole m_console;
     // What the line brought since the last poll. Taken from the port as it arrives: Qt's own buffer
     // sets aside a 32 KB block for every read while anything is left unread, so a line that
     // trickles a few dozen bytes at a time would cost hundreds of times its size between polls.
