@@ -128,6 +128,33 @@ private slots:
         QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
     }
 
+    // Whatever the port list shows by then, a click while connected closes the link.
+    void desconectaComOutraPortaNaLista_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("the refresh icon picked a port above 16") << QStringLiteral("20");
+        QTest::newRow("the port list is empty") << QString();
+        QTest::newRow("the port list holds no number") << QStringLiteral("COM3");
+    }
+    void desconectaComOutraPortaNaLista() {
+        QFETCH(QString, texto);
+        Bancada b(m_porta);
+        teste::Simulador sim(b.caminho(), m_porta);
+        QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
+        b.conexao.clique();
+        QTRY_VERIFY_WITH_TIMEOUT(b.parado(), 15000);
+        QCOMPARE(b.enlace.Status(), QStringLiteral("1"));
+
+        b.painel.porta = texto;
+        b.conexao.clique();
+        QCOMPARE(b.caixas.textos(), QStringList());
+        QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
+        QVERIFY(!b.enlace.portaAberta());
+        QCOMPARE(b.painel.legenda, QStringLiteral("Conectar"));
+        QCOMPARE(b.painel.lampada, QStringLiteral("Branco"));
+        QCOMPARE(b.painel.modelo, QString());
+        QCOMPARE(b.painel.paginas, QList<int>());
+    }
+
     void cliqueIgnoradoEnquantoOcupado_data() {
         QTest::addColumn<QString>("status");
         QTest::newRow("while connecting") << QStringLiteral("2");

@@ -50,6 +50,12 @@ void Conexao::clique() {
     const QString& status = m_enlace.Status();
     if (status == QLatin1String("2") || status == QLatin1String("3"))
         return;
+    // Closing needs no port number: the list may show another port by now (the refresh icon picks
+    // the highest), and the link must close all the same.
+    if (status != QLatin1String("0")) {
+        desconecta();
+        return;
+    }
     const std::optional<double> numero = numeroPorta(m_painel.textoPorta());
     if (!numero) {
         Mensagem(QStringLiteral("SEM_PORTA"));
@@ -60,10 +66,6 @@ void Conexao::clique() {
                                            Traduz(QStringLiteral("Porta 16")), Dialogos::Botoes::SimNaoCancelar);
         if (r == Dialogos::Resposta::Sim)
             m_painel.AbrePaginaServidor(3);
-        return;
-    }
-    if (status != QLatin1String("0")) {
-        desconecta();
         return;
     }
     conecta(static_cast<int>(std::lround(*numero)));
