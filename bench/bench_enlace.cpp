@@ -1,7 +1,8 @@
 // How the command transaction keeps up with the line: for a 3 KB answer and for an answer that
 // streams for the whole poll limit (live copy on, into a text view), the wire time at 115200 baud,
 // the time from the answer's last byte to its delivery, and the CPU time of the program's thread
-// while receiving. Prints figures; asserts nothing.
+// while receiving. Then the memory an answer costs when the phone never ends it: the growth of the
+// process's resident set beside the size of the text received. Prints figures; asserts nothing.
 
 #include "base/Globais.h"
 #include "link/Enlace.h"
@@ -27,8 +28,7 @@ using namespace tarsel;
 
 namespace {
 
-double cpuDaThreadMs()
-{
+double cpuDaThreadMs() {
     rusage u{};
     getrusage(RUSAGE_THREAD, &u);
     return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
@@ -37,8 +37,7 @@ double cpuDaThreadMs()
 // The device end of a pseudo-terminal that sends at the line speed from its own thread.
 class Linha {
 public:
-    explicit Linha(const QString& pasta)
-    {
+    explicit Linha(const QString& pasta) {
         m_fd = ::posix_openpt(O_RDWR | O_NOCTTY);
         ::grantpt(m_fd);
         ::unlockpt(m_fd);
@@ -48,16 +47,14 @@ public:
         ::tcsetattr(m_fd, TCSANOW, &t);
         QFile::link(QString::fromLocal8Bit(::ptsname(m_fd)), MapaPortas::CaminhoPorta(3, pasta));
     }
-    ~Linha()
-    {
+    ~Linha() {
         para();
         ::close(m_fd);
     }
 
     // Sends `dados` paced at 11.52 bytes per ms (115200 baud, 10 bits a byte); with `repete`, again and
     // again until para(). Notes when the last byte left.
-    void envia(QByteArray dados, bool repete)
-    {
+    void envia(QByteArray dados, bool repete) {
         para();
         m_parar = false;
         m_fio = std::thread([this, dados, repete] {
@@ -81,21 +78,22 @@ public:
                         break;
                     pos += int(w);
                     enviados += w;
+                    m_enviados += w;
                 }
                 m_ultimoByte = QDateTime::currentMSecsSinceEpoch();
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
         });
     }
-    void para()
-    {
+    void para() {
         m_parar = true;
         if (m_fio.joinable())
             m_fio.join();
     }
     qint64 ultimoByte() const { return m_ultimoByte; }
-    void descarta()
-    {
+    // Bytes sent since the line was made.
+    qint64 enviados() const { return m_enviados; }
+    void descarta() {
         char buf[4096];
         ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
         while (::read(m_fd, buf, sizeof buf) > 0) {
@@ -107,10 +105,10 @@ private:
     std::thread m_fio;
     std::atomic<bool> m_parar{true};
     std::atomic<qint64> m_ultimoByte{0};
+    std::atomic<qint64> m_enviados{0};
 };
 
-QByteArray resposta(int bytes)
-{
+QByteArray resposta(int bytes) {
     QByteArray r = "pmuadc --read all\r\n";
     int i = 0;
     while (r.size() < bytes - 40)
@@ -126,8 +124,7 @@ struct Medida {
     double aposPoll = 0; // from the poll that ended the answer to its delivery
 };
 
-Medida mede(Enlace& enlace, Linha& linha, const QByteArray& dados, bool continuo, QPlainTextEdit* espelho)
-{
+Medida mede(Enlace& enlace, Linha& linha, const QByteArray& dados, bool continuo, QPlainTextEdit* espelho) {
     Medida m;
     qint64 entregueEm = 0;
     qint64 ultimoPoll = 0;
@@ -148,7 +145,8 @@ Medida mede(Enlace& enlace, Linha& linha, const QByteArray& dados, bool continuo
     QMetaObject::Connection c2 = QObject::connect(timer2, &QTimer::timeout, marca);
     QEventLoop laco;
     enlace.roteador().registra(
-        17, [&](const Resposta& r) {
+        17,
+        [&](const Resposta& r) {
             entregueEm = QDateTime::currentMSecsSinceEpoch();
             entregaNs = fino.nsecsElapsed();
             m.aposPoll = pollNs ? (entregaNs - pollNs) / 1e6 - enlace.intervaloLeitura() : -1;
@@ -184,10 +182,68 @@ Medida mede(Enlace& enlace, Linha& linha, const QByteArray& dados, bool continuo
     return m;
 }
 
+// Resident set of the process, in KB.
+long rssKb() {
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> campos = f.readAll().split(' ');
+    return campos.size() > 1 ? campos.at(1).toLong() * (::sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+struct Memoria {
+    qint64 resposta = 0;  // characters of the streamed answer as delivered
+    qint64 alem = 0;      // bytes the line sent after that answer had ended
+    qint64 seguinte = 0;  // characters of the next command's answer
+    long naEntrega = 0;   // KB the resident set grew from before the stream to its delivery
+    long crescimento = 0; // KB the resident set grew from before the stream to after the next answer
+};
+
+// An answer that streams for the whole poll limit (live copy on) and goes on for `alemMs` after the
+// link ended it, as a phone that never ends its answer does; then the next command, a short answer.
+Memoria medeMemoria(Enlace& enlace, Linha& linha, const QString& modelo, int alemMs) {
+    Memoria m;
+    enlace.defineModeloBox(modelo);
+    QEventLoop laco;
+    qint64 tamanho = 0;
+    enlace.roteador().registra(
+        17,
+        [&](const Resposta& r) {
+            tamanho = r.console.size();
+            laco.quit();
+        },
+        // The live copy's own cost, without a view to fill.
+        [](const Resposta&, const QString&, bool) {});
+    const long antes = rssKb();
+    globais().TelaAtiva = QStringLiteral("17");
+    globais().EspelhoAtivo = true;
+    enlace.defineComando(QStringLiteral("pmuadc --read all"));
+    enlace.EnviaComando();
+    linha.envia(resposta(3072), true);
+    laco.exec();
+    m.resposta = tamanho;
+    m.naEntrega = rssKb() - antes;
+    const qint64 noFim = linha.enviados();
+    QTimer::singleShot(alemMs, &laco, &QEventLoop::quit);
+    laco.exec();
+    linha.para();
+    m.alem = linha.enviados() - noFim;
+
+    globais().TelaAtiva = QStringLiteral("17");
+    enlace.defineComando(QStringLiteral("pmuadc --read all"));
+    enlace.EnviaComando();
+    linha.envia(resposta(3072), false);
+    laco.exec();
+    linha.para();
+    m.seguinte = tamanho;
+    m.crescimento = rssKb() - antes;
+    enlace.roteador().remove(17);
+    return m;
+}
+
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QTemporaryDir pasta;
@@ -203,16 +259,23 @@ int main(int argc, char** argv)
     vista.resize(800, 600);
     vista.show();
 
-    std::printf("BOX model 1: polls every %d ms, at most %d polls; the end rule waits for an empty poll after the 6th\n\n",
-                enlace.intervaloLeitura(), enlace.limiteLeituras());
+    std::printf(
+        "BOX model 1: polls every %d ms, at most %d polls; the end rule waits for an empty poll after the 6th\n\n",
+        enlace.intervaloLeitura(), enlace.limiteLeituras());
     std::printf("%-34s %8s %10s %14s %12s %14s %9s\n", "answer", "bytes", "wire (ms)", "last byte->", "end poll->",
                 "CPU while", "CPU/wire");
-    std::printf("%-34s %8s %10s %14s %12s %14s %9s\n", "", "", "", "delivery (ms)", "delivery(ms)", "receiving (ms)", "");
+    std::printf("%-34s %8s %10s %14s %12s %14s %9s\n", "", "", "", "delivery (ms)", "delivery(ms)", "receiving (ms)",
+                "");
     const auto linhaTabela = [](const char* nome, const Medida& m) {
         std::printf("%-34s %8lld %10.0f %14.0f %12.1f %14.1f %8.2f%%\n", nome, static_cast<long long>(m.bytes), m.fio,
                     m.entrega, m.aposPoll, m.cpu, 100.0 * m.cpu / qMax(1.0, m.fio));
     };
     mede(enlace, linha, resposta(3072), false, nullptr); // warm-up: first allocations, fonts of the view
+    // Measured before the text view holds a long answer, whose freed memory would hide growth here.
+    constexpr int AlemMs = 25000;
+    const QString modeloMemoria = QStringLiteral("2");
+    const Memoria memoria = medeMemoria(enlace, linha, modeloMemoria, AlemMs);
+    enlace.defineModeloBox(QStringLiteral("1"));
     linhaTabela("3 KB answer", mede(enlace, linha, resposta(3072), false, nullptr));
     linhaTabela("3 KB answer, live copy", mede(enlace, linha, resposta(3072), false, &vista));
     linhaTabela("streaming to the limit, live copy", mede(enlace, linha, resposta(3072), true, &vista));
@@ -220,5 +283,15 @@ int main(int argc, char** argv)
                 "once more than 5 polls were made (here about %d ms after the last byte), or at the poll limit\n"
                 "while data keeps coming (then the last byte is the one read by the final poll).\n",
                 enlace.intervaloLeitura());
+
+    std::printf("\nMemory, BOX model %s: an answer streams to the poll limit with the live copy on, the phone goes on\n"
+                "for %d s after the link ended it, then the next command gets a 3 KB answer.\n\n",
+                qPrintable(modeloMemoria), AlemMs / 1000);
+    std::printf("  %-36s %10lld characters (%lld KB as text in memory)\n", "streamed answer",
+                static_cast<long long>(memoria.resposta), static_cast<long long>(memoria.resposta * 2 / 1024));
+    std::printf("  %-36s %10ld KB\n", "RSS growth at its delivery", memoria.naEntrega);
+    std::printf("  %-36s %10lld bytes\n", "sent after it ended", static_cast<long long>(memoria.alem));
+    std::printf("  %-36s %10lld characters\n", "next answer", static_cast<long long>(memoria.seguinte));
+    std::printf("  %-36s %10ld KB\n", "RSS growth after the next answer", memoria.crescimento);
     return 0;
 }

@@ -98,34 +98,63 @@ private slots:
 
     void portaAcimaDe16_data() {
         QTest::addColumn<QString>("texto");
-        QTest::addColumn<int>("resposta");
-        QTest::addColumn<QList<int>>("paginas");
-        QTest::newRow("yes opens the help video page")
-            << QStringLiteral("17") << int(Dialogos::Resposta::Sim) << QList<int>{3};
-        QTest::newRow("no opens nothing") << QStringLiteral("20") << int(Dialogos::Resposta::Nao) << QList<int>();
-        QTest::newRow("cancel opens nothing")
-            << QStringLiteral("30") << int(Dialogos::Resposta::Cancelar) << QList<int>();
+        QTest::addColumn<int>("idioma");
+        QTest::newRow("the first port above 16, in Portuguese") << QStringLiteral("17") << 1;
+        QTest::newRow("a port the refresh icon picked, in English") << QStringLiteral("20") << 2;
+        QTest::newRow("the last port of the list, in Spanish") << QStringLiteral("30") << 3;
     }
     void portaAcimaDe16() {
         QFETCH(QString, texto);
-        QFETCH(int, resposta);
-        QFETCH(QList<int>, paginas);
+        QFETCH(int, idioma);
         Bancada b(m_porta);
+        globais().IdiomaAtual = quint8(idioma);
         // A real port there: it must stay closed all the same.
         teste::Simulador sim(b.caminho(), texto.toInt());
         QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
         b.painel.porta = texto;
-        b.caixas.respostas.enqueue(Dialogos::Resposta(resposta));
+        // Were there a Yes button, this would press it.
+        b.caixas.respostas.enqueue(Dialogos::Resposta::Sim);
         b.conexao.clique();
         QCOMPARE(b.caixas.caixas.size(), 1);
         const auto& c = b.caixas.caixas.first();
         QCOMPARE(c.icone, Dialogos::Icone::Informacao);
         QCOMPARE(c.titulo, Traduz(QStringLiteral("Porta Serial COM")));
-        QCOMPARE(c.texto, Traduz(QStringLiteral("Porta 16")));
-        QCOMPARE(c.botoes, Dialogos::Botoes::SimNaoCancelar);
-        QCOMPARE(b.painel.paginas, paginas);
+        QCOMPARE(c.botoes, Dialogos::Botoes::Ok);
+        // The advice of the question that offered the help video, without that offer.
+        const QString separador = QStringLiteral("\r\n\r\n");
+        const QStringList conselho = Traduz(QStringLiteral("Porta 16")).split(separador);
+        QCOMPARE(conselho.size(), 3);
+        QCOMPARE(c.texto, conselho.mid(0, 2).join(separador));
+        QCOMPARE(b.painel.paginas, QList<int>());
         QVERIFY(!b.enlace.portaAberta());
         QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
+    }
+
+    // Whatever the port list shows by then, a click while connected closes the link.
+    void desconectaComOutraPortaNaLista_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("the refresh icon picked a port above 16") << QStringLiteral("20");
+        QTest::newRow("the port list is empty") << QString();
+        QTest::newRow("the port list holds no number") << QStringLiteral("COM3");
+    }
+    void desconectaComOutraPortaNaLista() {
+        QFETCH(QString, texto);
+        Bancada b(m_porta);
+        teste::Simulador sim(b.caminho(), m_porta);
+        QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
+        b.conexao.clique();
+        QTRY_VERIFY_WITH_TIMEOUT(b.parado(), 15000);
+        QCOMPARE(b.enlace.Status(), QStringLiteral("1"));
+
+        b.painel.porta = texto;
+        b.conexao.clique();
+        QCOMPARE(b.caixas.textos(), QStringList());
+        QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
+        QVERIFY(!b.enlace.portaAberta());
+        QCOMPARE(b.painel.legenda, QStringLiteral("Conectar"));
+        QCOMPARE(b.painel.lampada, QStringLiteral("Branco"));
+        QCOMPARE(b.painel.modelo, QString());
+        QCOMPARE(b.painel.paginas, QList<int>());
     }
 
     void cliqueIgnoradoEnquantoOcupado_data() {

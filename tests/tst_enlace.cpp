@@ -10,6 +10,7 @@
 #include "link/Enlace.h"
 #include "link/ErroSerial.h"
 #include "link/MapaPortas.h"
+#include "link/TextoConsole.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,9 +30,7 @@ namespace {
 // The device end of a pseudo-terminal, linked as ports/COM<n> of a program folder.
 class Aparelho {
 public:
-    Aparelho(const QString& pasta, int porta) {
-        m_fd = tarsel::teste::AbreTerminalAparelho(pasta, porta, &m_escravo);
-    }
+    Aparelho(const QString& pasta, int porta) { m_fd = tarsel::teste::AbreTerminalAparelho(pasta, porta, &m_escravo); }
     ~Aparelho() { desliga(); }
 
     bool valido() const { return m_fd >= 0 && !m_escravo.isEmpty(); }
@@ -167,6 +166,54 @@ private slots:
         QCOMPARE(r.codigo, 6);
     }
 
+    // R is kept as the console grows; whatever the chunking, it is the whole text without the command.
+    void rAcompanhaOConsole_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QStringList>("trechos");
+        QTest::newRow("the echo arrives whole in the first chunk")
+            << QStringLiteral("nanduid") << QStringList{QStringLiteral("\r\nnanduid\r\r\nABC"), QStringLiteral("\r\n")};
+        QTest::newRow("the echo is split across two chunks")
+            << QStringLiteral("pmuadc --read all")
+            << QStringList{QStringLiteral("\r\npmuadc --re"), QStringLiteral("ad all\r\r\nBIST buck0: 1 mV\r\n")};
+        QTest::newRow("the command comes one character a chunk")
+            << QStringLiteral("bl 10")
+            << QStringList{QStringLiteral("x"), QStringLiteral("b"), QStringLiteral("l"), QStringLiteral(" "),
+                           QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("y")};
+        QTest::newRow("a removal does not join the text around it into a new occurrence")
+            << QStringLiteral("ab") << QStringList{QStringLiteral("a"), QStringLiteral("ab"), QStringLiteral("b")};
+        QTest::newRow("overlapping occurrences are taken from the left")
+            << QStringLiteral("aa") << QStringList{QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a")};
+        QTest::newRow("the start of the command at the end of the text stays")
+            << QStringLiteral("nanduid") << QStringList{QStringLiteral("x"), QStringLiteral("nand")};
+        QTest::newRow("one chunk holds several occurrences")
+            << QStringLiteral("ok")
+            << QStringList{QStringLiteral("ok ok\r\nokok"), QStringLiteral("o"), QStringLiteral("k")};
+        QTest::newRow("another case is no occurrence")
+            << QStringLiteral("help") << QStringList{QStringLiteral("HELP help")};
+        QTest::newRow("an empty command removes nothing")
+            << QString() << QStringList{QStringLiteral("abc"), QStringLiteral("d")};
+    }
+    void rAcompanhaOConsole() {
+        QFETCH(QString, comando);
+        QFETCH(QStringList, trechos);
+        TextoConsole t;
+        t.substitui(QStringLiteral("answer of the previous command"));
+        t.substitui(QString());
+        t.defineComando(comando);
+        for (const QString& trecho : trechos) {
+            t.acrescenta(trecho);
+            QCOMPARE(t.R(), Resposta::semComando(t.texto(), comando));
+        }
+        QCOMPARE(t.texto(), trechos.join(QString()));
+        // The text stays; a new command or a replaced text gives R afresh.
+        t.defineComando(QStringLiteral("a"));
+        QCOMPARE(t.R(), Resposta::semComando(t.texto(), QStringLiteral("a")));
+        t.acrescenta(QStringLiteral("bab"));
+        QCOMPARE(t.R(), Resposta::semComando(t.texto(), QStringLiteral("a")));
+        t.substitui(QStringLiteral("\r\n"));
+        QCOMPARE(t.R(), QStringLiteral("\r\n"));
+    }
+
     void aberturaMapeiaOsErros_data() {
         QTest::addColumn<QString>("alvo");
         QTest::addColumn<int>("porta");
@@ -268,7 +315,8 @@ private slots:
     }
 
     // Which poll ends the answer. `antes` is on the line before the first poll; `fluxo` puts a line
-    // there for every following poll; `promptApos` sends the prompt after that following poll.
+    // there for every following poll; `promptApos` sends the prompt after that following poll;
+    // `trocaApos` switches to BOX model 2 (limit 100) after that following poll.
     void regraDeFim_data() {
         QTest::addColumn<QString>("modelo");
         QTest::addColumn<QString>("codigo");
@@ -276,34 +324,43 @@ private slots:
         QTest::addColumn<QByteArray>("antes");
         QTest::addColumn<bool>("fluxo");
         QTest::addColumn<int>("promptApos");
+        QTest::addColumn<int>("trocaApos");
         QTest::addColumn<int>("seguintes"); // polls of Timer2 until delivery
 
         const QByteArray resposta = "nanduid\nSN 0x1234\n" + Prompt;
         QTest::newRow("a whole answer before the first poll ends there with BOX model 1")
-            << QStringLiteral("1") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 0;
+            << QStringLiteral("1") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 0
+            << 0;
         QTest::newRow("with BOX model 2 the prompt is ignored and the first empty poll after the sixth ends")
-            << QStringLiteral("2") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 6;
+            << QStringLiteral("2") << QStringLiteral("5") << QStringLiteral("nanduid") << resposta << false << 0 << 0
+            << 6;
         QTest::newRow("the model query never ends on the first chunk")
             << QStringLiteral("1") << QStringLiteral("0") << ConsultaModelo
-            << QByteArray("syscfg print RMd#\nA1778\n" + Prompt) << false << 0 << 6;
+            << QByteArray("syscfg print RMd#\nA1778\n" + Prompt) << false << 0 << 0 << 6;
         QTest::newRow("nothing before the first poll ends at once")
             << QStringLiteral("1") << QStringLiteral("5") << QStringLiteral("nanduid") << QByteArray() << false << 0
-            << 0;
+            << 0 << 0;
         QTest::newRow("a prompt after the first chunk is not looked for outside code 19")
             << QStringLiteral("1") << QStringLiteral("6") << QStringLiteral("i2c -s 0")
-            << QByteArray("i2c -s 0\n0x10\n") << false << 2 << 6;
+            << QByteArray("i2c -s 0\n0x10\n") << false << 2 << 0 << 6;
         QTest::newRow("code 19 ignores the prompt of the first chunk and ends on a later one")
             << QStringLiteral("1") << QStringLiteral("19") << QStringLiteral("battery --properties")
-            << QByteArray("battery --properties\n" + Prompt) << false << 10 << 11;
+            << QByteArray("battery --properties\n" + Prompt) << false << 10 << 0 << 11;
         QTest::newRow("code 19 waits through a pause until more than 100 polls")
             << QStringLiteral("1") << QStringLiteral("19") << QStringLiteral("battery --properties")
-            << QByteArray("battery --properties\ncycle-count: 12\n") << false << 0 << 101;
+            << QByteArray("battery --properties\ncycle-count: 12\n") << false << 0 << 0 << 101;
         QTest::newRow("an answer that keeps streaming ends at the limit of BOX model 1")
             << QStringLiteral("1") << QStringLiteral("4") << QStringLiteral("nand --getinfo") << QByteArray("linha 0\n")
-            << true << 0 << 200;
+            << true << 0 << 0 << 200;
         QTest::newRow("with an unknown BOX model a stream ends when the poll counter is full")
             << QStringLiteral("9") << QStringLiteral("4") << QStringLiteral("nand --getinfo") << QByteArray("linha 0\n")
-            << true << 0 << 255;
+            << true << 0 << 0 << 255;
+        QTest::newRow("a stream already past the limit of a BOX model chosen mid-answer ends at the next poll")
+            << QStringLiteral("1") << QStringLiteral("4") << QStringLiteral("nand --getinfo") << QByteArray("linha 0\n")
+            << true << 0 << 105 << 106;
+        QTest::newRow("a code 19 stream already past a lowered limit ends at the next poll too")
+            << QStringLiteral("1") << QStringLiteral("19") << QStringLiteral("battery --properties")
+            << QByteArray("linha 0\n") << true << 0 << 105 << 106;
     }
     void regraDeFim() {
         QFETCH(QString, modelo);
@@ -312,6 +369,7 @@ private slots:
         QFETCH(QByteArray, antes);
         QFETCH(bool, fluxo);
         QFETCH(int, promptApos);
+        QFETCH(int, trocaApos);
         QFETCH(int, seguintes);
 
         DialogosRoteiro caixas;
@@ -329,6 +387,8 @@ private slots:
                 a.envia("linha " + QByteArray::number(polls) + '\n');
             if (polls == promptApos)
                 a.envia(Prompt);
+            if (polls == trocaApos)
+                e.defineModeloBox(QStringLiteral("2"));
         });
         connect(&e, &Enlace::consoleMudou, &e, [&](const QString& acrescimo, bool) {
             if (!acrescimo.isEmpty())
@@ -345,7 +405,8 @@ private slots:
         e.defineComando(comando);
         QVERIFY(e.EnviaComando());
         a.envia(antes);
-        QTRY_COMPARE_WITH_TIMEOUT(e.Status(), QStringLiteral("1"), 60000);
+        // A few polls more than expected are enough to tell an answer that does not end.
+        QTRY_VERIFY_WITH_TIMEOUT(e.Status() == QLatin1String("1") || polls > seguintes + 3, 60000);
 
         QCOMPARE(polls, seguintes);
         QCOMPARE(recebidas.size(), 1);
@@ -371,6 +432,37 @@ private slots:
         QVERIFY(!e.Timer1().isActive());
         QVERIFY(!e.Timer2().isActive());
         QVERIFY(caixas.caixas.isEmpty());
+    }
+
+    // Bytes that come while no command is in flight, as the tail of an answer that outlived its poll
+    // limit does, are no part of the next answer.
+    void bytesSemComandoNaoEntramNaResposta_data() {
+        QTest::addColumn<QByteArray>("velho");
+        QTest::newRow("lines of a stream that went on after its answer ended")
+            << QByteArray("BIST buck0: 1050.07 mV\nBIST buck1: 812.");
+        QTest::newRow("a stale prompt that would end the next answer at its first poll")
+            << QByteArray("BIST buck0: 1050.07 mV\n" + Prompt);
+        QTest::newRow("garbage bytes") << QByteArray("\x00\xff\xfe\x1b[2J\r\n\x80", 10);
+    }
+    void bytesSemComandoNaoEntramNaResposta() {
+        QFETCH(QByteArray, velho);
+        Aparelho a(pasta(), m_porta);
+        Enlace e;
+        e.defineModeloBox(QStringLiteral("1"));
+        e.abre(m_porta, pasta());
+        e.defineEstado(EstadoEnlace::Ocioso);
+        QSignalSpy entregue(&e, &Enlace::entregue);
+
+        a.envia(velho);
+        QTRY_COMPARE(e.bytesDescartados(), qint64(velho.size()));
+        globais().TelaAtiva = QStringLiteral("5");
+        e.defineComando(QStringLiteral("nanduid"));
+        QVERIFY(e.EnviaComando());
+        a.envia("nanduid\nSN 0x1234\n" + Prompt);
+        QVERIFY(entregue.wait());
+        QCOMPARE(e.txtConsole(), QStringLiteral("\r\nnanduid\r\nSN 0x1234\r\n") + QString::fromLatin1(Prompt));
+        QCOMPARE(entregue.first().first().value<Resposta>().R,
+                 QStringLiteral("\r\n\r\nSN 0x1234\r\n") + QString::fromLatin1(Prompt));
     }
 
     void entregaAntesDeVoltarAoEstadoLivre() {

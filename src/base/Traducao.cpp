@@ -244,6 +244,13 @@ constexpr LinhaTexto TabelaTextos[] = {
      "2. Si la dirección de su caja está por encima de la dirección del puerto 16, cámbiela por una inferior\r\n\r\n"
      "3. Si necesita ayuda tenemos un video explicativo, un proceso simple y rápido, haga clic en Sí para "
      "ver el video"},
+    {"Porta 16 sem vídeo",
+     "1. Voltrace Tarsel funciona corretamente até a Porta Serial COM 16\r\n\r\n"
+     "2. Se o endereço da sua Box estiver acima do endereço de porta 16 altere-a para uma inferior",
+     "1. Voltrace Tarsel works correctly up to Serial COM Port 16\r\n\r\n"
+     "2. If the address of your Box is above port address 16, change it to a lower one",
+     "1. Voltrace Tarsel funciona correctamente hasta el puerto COM serie 16\r\n\r\n"
+     "2. Si la dirección de su caja está por encima de la dirección del puerto 16, cámbiela por una inferior"},
     // Keys whose Portuguese text is the key itself, and the texts of the about and terms windows.
     {"Cores", DaChave, "Colors", "Colores"},
     {"Resolução", DaChave, "Resolution", "Resolución"},

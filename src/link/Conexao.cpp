@@ -50,20 +50,21 @@ void Conexao::clique() {
     const QString& status = m_enlace.Status();
     if (status == QLatin1String("2") || status == QLatin1String("3"))
         return;
+    // Closing needs no port number: the list may show another port by now (the refresh icon picks
+    // the highest), and the link must close all the same.
+    if (status != QLatin1String("0")) {
+        desconecta();
+        return;
+    }
     const std::optional<double> numero = numeroPorta(m_painel.textoPorta());
     if (!numero) {
         Mensagem(QStringLiteral("SEM_PORTA"));
         return;
     }
     if (*numero > MaiorPortaUsavel) {
-        const auto r = dialogos().mensagem(Dialogos::Icone::Informacao, Traduz(QStringLiteral("Porta Serial COM")),
-                                           Traduz(QStringLiteral("Porta 16")), Dialogos::Botoes::SimNaoCancelar);
-        if (r == Dialogos::Resposta::Sim)
-            m_painel.AbrePaginaServidor(3);
-        return;
-    }
-    if (status != QLatin1String("0")) {
-        desconecta();
+        // Only the advice: the help video it used to offer has no link on the server yet.
+        dialogos().mensagem(Dialogos::Icone::Informacao, Traduz(QStringLiteral("Porta Serial COM")),
+                            Traduz(QStringLiteral("Porta 16 sem vídeo")), Dialogos::Botoes::Ok);
         return;
     }
     conecta(static_cast<int>(std::lround(*numero)));

@@ -23,6 +23,7 @@ Enlace::Enlace(QObject* parent)
     connect(&m_timer1, &QTimer::timeout, this, &Enlace::primeiraLeitura);
     connect(&m_timer2, &QTimer::timeout, this, &Enlace::proximaLeitura);
     connect(&m_porta, &QSerialPort::errorOccurred, this, &Enlace::erroPorta);
+    connect(&m_porta, &QSerialPort::readyRead, this, &Enlace::chegaramBytes);
     defineModeloBox(QString());
 }
 
@@ -45,6 +46,7 @@ void Enlace::abre(int porta, const QString& pasta) {
         throw ErroSerial::de(m_porta);
     // Input that arrived before the open belongs to nobody.
     m_porta.clear();
+    m_entrada.clear();
 }
 
 void Enlace::fecha() {
@@ -81,13 +83,13 @@ void Enlace::defineTitulo(const QString& titulo) {
 }
 
 void Enlace::defineComando(const QString& comando) {
-    m_comando = comando;
+    m_console.defineComando(comando);
 }
 
 void Enlace::defineConsole(const QString& texto) {
-    if (texto == m_console)
+    if (texto == m_console.texto())
         return;
-    m_console = texto;
+    m_console.substitui(texto);
     mudouConsole(QString(), true);
 }
 
@@ -96,14 +98,15 @@ void Enlace::AdicionaDadosConsole(const QString& texto) {
         return;
     QString trecho = texto;
     trecho.replace(QLatin1Char('\n'), CrLf);
-    m_console.append(trecho);
+    m_console.acrescenta(trecho);
     mudouConsole(trecho, false);
 }
 
 void Enlace::mudouConsole(const QString& acrescimo, bool substituido) {
     emit consoleMudou(acrescimo, substituido);
     if (globais().EspelhoAtivo)
-        m_roteador.espelha(codigoAtivo(), m_comando, m_console, acrescimo, substituido);
+        m_roteador.espelha({codigoAtivo(), m_console.comando(), m_console.texto(), m_console.R()}, acrescimo,
+                           substituido);
 }
 
 void Enlace::defineModeloBox(const QString& modelo) {
@@ -122,13 +125,17 @@ void Enlace::defineModeloBox(const QString& modelo) {
 }
 
 bool Enlace::EnviaComando() {
-    if (m_comando.isEmpty())
+    if (txtComandos().isEmpty())
         return false;
     defineEstado(EstadoEnlace::Comunicando);
     try {
         if (!m_porta.isOpen())
             throw ErroSerial::de(ErroSerial::SomentePortaAberta);
-        const QByteArray linha = m_comando.toLatin1() + '\r';
+        descartaEntrada();
+        // The line can die as it is cleared; that was reported as the lost port.
+        if (!m_porta.isOpen())
+            return false;
+        const QByteArray linha = txtComandos().toLatin1() + '\r';
         if (m_porta.write(linha) != linha.size())
             throw ErroSerial::de(m_porta);
     } catch (const ErroVB& e) {
@@ -149,11 +156,36 @@ bool Enlace::EnviaComando() {
     return true;
 }
 
+void Enlace::chegaramBytes() {
+    const qint64 n = m_porta.bytesAvailable();
+    if (n <= 0)
+        return;
+    if (!comandoEmCurso()) {
+        // Nobody asked for these: kept, they would open the next command's answer.
+        m_descartados += qMax<qint64>(m_porta.skip(n), 0);
+        return;
+    }
+    const qsizetype antes = m_entrada.size();
+    m_entrada.resize(antes + n);
+    const qint64 lidos = m_porta.read(m_entrada.data() + antes, n);
+    m_entrada.resize(antes + qMax<qint64>(lidos, 0));
+}
+
+void Enlace::descartaEntrada() {
+    m_descartados += m_entrada.size() + m_porta.bytesAvailable();
+    m_entrada.resize(0);
+    // Also what the system holds for the port and Qt has not read yet.
+    m_porta.clear(QSerialPort::Input);
+}
+
 QString Enlace::leTrecho() {
     if (!m_porta.isOpen())
         throw ErroSerial::de(ErroSerial::SomentePortaAberta);
+    chegaramBytes();
     // One byte is one character, whatever the device sends.
-    return QString::fromLatin1(m_porta.readAll());
+    const QString trecho = QString::fromLatin1(m_entrada);
+    m_entrada.resize(0);
+    return trecho;
 }
 
 int Enlace::codigoAtivo() {
@@ -166,7 +198,7 @@ void Enlace::primeiraLeitura() {
         defineConsole(CrLf);
         const QString trecho = leTrecho();
         const int n = codigoAtivo();
-        if (m_modeloBox == QLatin1String("1") && n != CodigoBateria && m_comando != ConsultaModelo &&
+        if (m_modeloBox == QLatin1String("1") && n != CodigoBateria && txtComandos() != ConsultaModelo &&
             trecho.contains(Prompt)) {
             m_timer1.stop();
             AdicionaDadosConsole(trecho);
@@ -189,11 +221,13 @@ void Enlace::proximaLeitura() {
     try {
         const QString trecho = leTrecho();
         const int n = codigoAtivo();
+        // At or past the limit: a BOX model changed mid-answer may have lowered it below the count.
+        const bool noLimite = m_leituras >= m_limite;
         bool fim;
         if (n != CodigoBateria)
-            fim = (trecho.isEmpty() && m_leituras > 5) || m_leituras == m_limite;
+            fim = (trecho.isEmpty() && m_leituras > 5) || noLimite;
         else
-            fim = trecho.contains(Prompt) || m_leituras == m_limite || (trecho.isEmpty() && m_leituras > 100);
+            fim = trecho.contains(Prompt) || noLimite || (trecho.isEmpty() && m_leituras > 100);
         if (fim) {
             m_timer2.stop();
             AdicionaDadosConsole(trecho);
@@ -212,7 +246,7 @@ void Enlace::FinalizaComando() {
     defineTitulo(g.TituloPrincipal);
     g.EspelhoAtivo = false;
     {
-        const Resposta r = Resposta::de(codigoAtivo(), m_comando, m_console);
+        const Resposta r{codigoAtivo(), m_console.comando(), m_console.texto(), m_console.R()};
         m_roteador.entrega(r);
         emit entregue(r);
     }

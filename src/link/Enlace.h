@@ -2,7 +2,9 @@
 
 #include "link/Resposta.h"
 #include "link/Roteador.h"
+#include "link/TextoConsole.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -52,32 +54,37 @@ public:
     const QString& titulo() const { return m_titulo; }
 
     // The command field: the current or last command, without line end.
-    const QString& txtComandos() const { return m_comando; }
+    const QString& txtComandos() const { return m_console.comando(); }
     void defineComando(const QString& comando);
     // The console: the answer of the current or last command.
-    const QString& txtConsole() const { return m_console; }
+    const QString& txtConsole() const { return m_console.texto(); }
     // Replaces the console as a whole.
     void defineConsole(const QString& texto);
     // Appends `texto` with every line feed turned into CR LF.
     void AdicionaDadosConsole(const QString& texto);
 
     // BOX model "1": polls every 100 ms, at most 200; "2": 500 ms, 100. Any other value: 100 ms and
-    // no limit of its own; the 8-bit poll counter then ends the answer at its 255th count.
+    // no limit of its own; the 8-bit poll counter then ends the answer at its 255th count. A model
+    // chosen while an answer streams may set a limit the count has passed: the next poll ends it.
     void defineModeloBox(const QString& modelo);
     const QString& modeloBox() const { return m_modeloBox; }
     int intervaloLeitura() const { return m_timer1.interval(); }
     int limiteLeituras() const { return m_limite; }
 
-    // Sends the command field (nothing when it is empty): state "3", command + CR on the line, first
-    // poll armed. A failed send is reported here (closed port: "MSG_PORTA"; otherwise the error box
-    // titled "Erro ao enviar comando Nº " + number) and the link is put back to "1" when the port is
-    // still open, "0" (with portaPerdida) when it is not. Returns true when the command went out.
+    // Sends the command field (nothing when it is empty): state "3", whatever waits on the line
+    // dropped, command + CR on the line, first poll armed. A failed send is reported here (closed
+    // port: "MSG_PORTA"; otherwise the error box titled "Erro ao enviar comando Nº " + number) and the
+    // link is put back to "1" when the port is still open, "0" (with portaPerdida) when it is not.
+    // Returns true when the command went out.
     bool EnviaComando();
 
     Roteador& roteador() { return m_roteador; }
     const QTimer& Timer1() const { return m_timer1; }
     const QTimer& Timer2() const { return m_timer2; }
     int contadorLeituras() const { return m_leituras; }
+    // Bytes that came with no command in flight (the tail of an answer that outlived its poll limit,
+    // noise) and were dropped, since the link was made.
+    qint64 bytesDescartados() const { return m_descartados; }
 
 signals:
     void statusMudou(const QString& status);
@@ -99,6 +106,9 @@ private:
     void perdeEnlace();
     void defineTitulo(const QString& titulo);
     void mudouConsole(const QString& acrescimo, bool substituido);
+    void chegaramBytes();
+    void descartaEntrada();
+    bool comandoEmCurso() const { return m_timer1.isActive() || m_timer2.isActive(); }
     QString leTrecho();
     static int codigoAtivo();
 
@@ -110,8 +120,12 @@ private:
     QString m_status = QStringLiteral("0");
     QString m_textoStatus = QStringLiteral("Desconectado");
     QString m_titulo;
-    QString m_comando;
-    QString m_console;
+    TextoConsole m_console;
+    // What the line brought since the last poll. Taken from the port as it arrives: Qt's own buffer
+    // sets aside a 32 KB block for every read while anything is left unread, so a line that
+    // trickles a few dozen bytes at a time would cost hundreds of times its size between polls.
+    QByteArray m_entrada;
+    qint64 m_descartados = 0;
     QString m_modeloBox;
     int m_limite = 0;
     int m_leituras = 0;

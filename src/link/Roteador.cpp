@@ -20,15 +20,14 @@ bool Roteador::entrega(const Resposta& r) const {
     return true;
 }
 
-bool Roteador::espelha(int codigo, const QString& comando, const QString& console, const QString& acrescimo,
-                       bool substituido) const {
-    if (!recebeCopia(codigo))
+bool Roteador::espelha(const Resposta& atual, const QString& acrescimo, bool substituido) const {
+    if (!recebeCopia(atual.codigo))
         return false;
-    const auto it = m_receptores.constFind(codigo);
+    const auto it = m_receptores.constFind(atual.codigo);
     if (it == m_receptores.constEnd() || !it->espelho)
         return false;
     const Espelho f = it->espelho;
-    f(Resposta::de(codigo, comando, console), acrescimo, substituido);
+    f(atual, acrescimo, substituido);
     return true;
 }
 

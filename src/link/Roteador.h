@@ -25,8 +25,7 @@ public:
     // Runs the delivery of `r.codigo`; a code without a receiver gets nothing. True when delivered.
     bool entrega(const Resposta& r) const;
     // Only the codes that take a live copy (1, 4, 17) get it; true when a copy was made.
-    bool espelha(int codigo, const QString& comando, const QString& console, const QString& acrescimo,
-                 bool substituido) const;
+    bool espelha(const Resposta& atual, const QString& acrescimo, bool substituido) const;
 
     static bool recebeCopia(int codigo) { return codigo == 1 || codigo == 4 || codigo == 17; }
 
