@@ -13,8 +13,7 @@ using Icone = Dialogos::Icone;
 
 // Language numbers as stored in Tools.Idioma (1 Portuguese, 2 English, 3 Spanish); the tables hold the
 // texts in that order. Any other number, 0 before the language is read, selects no text.
-bool idiomaValido(quint8 idioma)
-{
+bool idiomaValido(quint8 idioma) {
     return idioma >= 1 && idioma <= 3;
 }
 
@@ -624,9 +623,7 @@ constexpr LinhaMensagem TabelaMensagens[] = {
 // clang-format on
 
 // Built once; when a key repeats, the first entry is the one found.
-template <typename Linha, std::size_t N>
-QHash<QString, const Linha*> indexa(const Linha (&tabela)[N])
-{
+template <typename Linha, std::size_t N> QHash<QString, const Linha*> indexa(const Linha (&tabela)[N]) {
     QHash<QString, const Linha*> indice;
     indice.reserve(static_cast<qsizetype>(N));
     for (const Linha& linha : tabela) {
@@ -637,21 +634,17 @@ QHash<QString, const Linha*> indexa(const Linha (&tabela)[N])
     return indice;
 }
 
-const LinhaTexto* buscaTexto(const QString& chave)
-{
+const LinhaTexto* buscaTexto(const QString& chave) {
     static const QHash<QString, const LinhaTexto*> indice = indexa(TabelaTextos);
     return indice.value(chave, nullptr);
 }
 
-const LinhaMensagem* buscaMensagem(const QString& chave)
-{
+const LinhaMensagem* buscaMensagem(const QString& chave) {
     static const QHash<QString, const LinhaMensagem*> indice = indexa(TabelaMensagens);
     return indice.value(chave, nullptr);
 }
 
-template <typename Linha, std::size_t N>
-QStringList chaves(const Linha (&tabela)[N])
-{
+template <typename Linha, std::size_t N> QStringList chaves(const Linha (&tabela)[N]) {
     QStringList lista;
     lista.reserve(static_cast<qsizetype>(N));
     for (const Linha& linha : tabela)
@@ -660,15 +653,13 @@ QStringList chaves(const Linha (&tabela)[N])
 }
 
 // The plain box of a key missing from a table: no icon, OK, the program's default title.
-void avisaChaveAusente(const QString& texto)
-{
+void avisaChaveAusente(const QString& texto) {
     dialogos().mensagem(Icone::Nenhum, QString(), texto, Dialogos::Botoes::Ok);
 }
 
 } // namespace
 
-std::optional<QString> TextoTraducao(const QString& chave, quint8 idioma)
-{
+std::optional<QString> TextoTraducao(const QString& chave, quint8 idioma) {
     const LinhaTexto* linha = buscaTexto(chave);
     if (!linha)
         return std::nullopt;
@@ -684,8 +675,7 @@ std::optional<QString> TextoTraducao(const QString& chave, quint8 idioma)
     }
 }
 
-QString Traduz(const QString& chave)
-{
+QString Traduz(const QString& chave) {
     // The lookup comes first so that a missing key shows even before the language is read.
     const std::optional<QString> texto = TextoTraducao(chave, globais().IdiomaAtual);
     if (!texto) {
@@ -695,8 +685,7 @@ QString Traduz(const QString& chave)
     return *texto;
 }
 
-std::optional<TextoMensagem> MontaMensagem(const QString& chave, quint8 idioma, const QString& porta)
-{
+std::optional<TextoMensagem> MontaMensagem(const QString& chave, quint8 idioma, const QString& porta) {
     const LinhaMensagem* linha = buscaMensagem(chave);
     if (!linha || !idiomaValido(idioma))
         return std::nullopt;
@@ -707,8 +696,7 @@ std::optional<TextoMensagem> MontaMensagem(const QString& chave, quint8 idioma, 
     return TextoMensagem{linha->icone, QString::fromUtf8(t.titulo), texto};
 }
 
-void Mensagem(QString& chave)
-{
+void Mensagem(QString& chave) {
     if (!buscaMensagem(chave)) {
         avisaChaveAusente(chave + QStringLiteral(" Não Localizado"));
         chave = NaoLocalizado;
@@ -720,19 +708,16 @@ void Mensagem(QString& chave)
         dialogos().mensagem(m->icone, m->titulo, m->texto, Dialogos::Botoes::Ok);
 }
 
-void Mensagem(const QString& chave)
-{
+void Mensagem(const QString& chave) {
     QString copia = chave;
     Mensagem(copia);
 }
 
-QStringList ChavesTraducao()
-{
+QStringList ChavesTraducao() {
     return chaves(TabelaTextos);
 }
 
-QStringList ChavesMensagem()
-{
+QStringList ChavesMensagem() {
     return chaves(TabelaMensagens);
 }
 
