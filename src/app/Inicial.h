@@ -52,7 +52,6 @@ public:
     void AplicaModelo();
 
     QPushButton* Botoes(int indice) const;
-    BarraBotoes* barra() const { return m_barra; }
     QMdiArea* areaTelas() const { return m_mdi; }
     bool barraCompacta() const { return m_compacta; }
 

@@ -21,13 +21,6 @@ void RegistroTelas::registra(Definicao definicao) {
     m_definicoes.insert(nome, std::move(definicao));
 }
 
-QList<RegistroTelas::Definicao> RegistroTelas::definicoes() const {
-    QList<Definicao> r;
-    for (const QString& nome : m_ordem)
-        r << m_definicoes.value(nome);
-    return r;
-}
-
 QWidget* RegistroTelas::abre(const QString& nome) {
     QPointer<QMdiSubWindow> janela = m_janelas.value(nome);
     if (!janela) {

@@ -36,7 +36,6 @@ public:
 
     void registra(Definicao definicao);
     bool registrada(const QString& nome) const { return m_definicoes.contains(nome); }
-    QList<Definicao> definicoes() const;
 
     // Opens the screen `nome` (created when not open) and brings it to the front; nothing when no screen
     // of that name is registered or it could not be created.

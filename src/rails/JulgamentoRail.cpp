@@ -43,10 +43,6 @@ QString JulgamentoRail::normalizaTolerancia(const QString& texto) {
     return QString::number(qint64(std::trunc(*v)));
 }
 
-double JulgamentoRail::tolerancia(const QString& texto) {
-    return numero(texto).value_or(ToleranciaPadrao);
-}
-
 JulgamentoRail::Tolerancia JulgamentoRail::toleranciaDaLeitura(const QString& texto) {
     // Both checks: a text such as "5 %" has a whole part but is no number, "1e3" is a number without a
     // whole part in digits; either would be shown as one tolerance and judged with another.

@@ -25,9 +25,6 @@ public:
     // ("12.7" -> "12"), anything else "10". "," is read as a decimal point too.
     static QString normalizaTolerancia(const QString& texto);
 
-    // The tolerance a reading uses: the list's number, or 10 when its text is empty or not a number.
-    static double tolerancia(const QString& texto);
-
     // What a reading of the PMU screen does with the tolerance list: its text stays when it is a number
     // whose whole part is written in digits ("12.7", "12,7", " 5 ", "0"); anything else ("", "abc",
     // "5 %", "1e3", ".5") becomes "10". The list shows `texto` and the reading is judged with `valor`,

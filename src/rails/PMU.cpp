@@ -1,7 +1,5 @@
 #include "rails/PMU.h"
 
-#include "base/Dialogos.h"
-#include "base/ErroVB.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
 #include "link/Enlace.h"
@@ -21,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
