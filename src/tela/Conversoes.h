@@ -15,6 +15,10 @@ constexpr int Twips(int twips) {
 QColor CorBGR(const QString& texto);
 QColor CorBGR(quint32 valor);
 quint32 ValorBGR(const QColor& cor);
+// A colour number of the settings: 00BBGGRR, or (high bit set) a system colour whose index is in the
+// low byte (8 window text, 5 window background, 15 button face, ...), taken from the application's
+// palette. An unknown system index gives the window text colour.
+QColor CorVB(qint32 numero);
 
 namespace Cores {
 inline const QString VerdeClaro = QStringLiteral("&H00C0FFC0");   // pass
