@@ -27,6 +27,8 @@ inline const QString PMU = QStringLiteral("PMU");
 inline const QString Tristar = QStringLiteral("Tristar");
 inline const QString Bateria = QStringLiteral("Bateria");
 inline const QString Outros = QStringLiteral("Outros");
+// The saved-answer editor, opened from the console's maintenance buttons.
+inline const QString EditorDados = QStringLiteral("EditorDados");
 } // namespace NomeTela
 
 // State shared by the whole program, created at start and living until the process ends.
