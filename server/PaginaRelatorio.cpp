@@ -1,5 +1,6 @@
 #include "PaginaRelatorio.h"
 
+#include "ConsultaBruta.h"
 #include "Html.h"
 
 #include <QCryptographicHash>
@@ -131,8 +132,9 @@ struct Coluna {
 
 } // namespace
 
-RespostaHttp PaginaRelatorio::responde(const QString& pagina, const QUrlQuery& consulta) {
-    const auto valor = [&consulta](const QString& chave) { return consulta.queryItemValue(chave, QUrl::FullyDecoded); };
+RespostaHttp PaginaRelatorio::responde(const QString& pagina, const QByteArray& bruta) {
+    const ConsultaBruta consulta(bruta);
+    const auto valor = [&consulta](const QString& chave) { return consulta.valor(chave); };
     bool idiomaOk = false;
     const int idioma = valor(QStringLiteral("IDIOMA")).trimmed().toInt(&idiomaOk);
     const Textos& t = textos(idiomaOk ? idioma : 1);
@@ -147,7 +149,7 @@ RespostaHttp PaginaRelatorio::responde(const QString& pagina, const QUrlQuery& c
                                  : tipo == QLatin1String("2") ? t.tipoBuck
                                                               : QString();
         titulo = nomeTipo.isEmpty() ? t.relatorio : t.relatorio + QLatin1Char(' ') + nomeTipo;
-        if (tipo == QLatin1String("0") || consulta.hasQueryItem(QStringLiteral("P1")))
+        if (tipo == QLatin1String("0") || consulta.contem(QStringLiteral("P1")))
             colunas << Coluna{QStringLiteral("P"), t.malha};
         colunas << Coluna{QStringLiteral("L"), t.leitura} << Coluna{QStringLiteral("R"), t.referencia}
                 << Coluna{QStringLiteral("O"), t.desvio};
@@ -164,9 +166,9 @@ RespostaHttp PaginaRelatorio::responde(const QString& pagina, const QUrlQuery& c
     int aprovados = 0, reprovados = 0, semDesvio = 0, n = 0;
     for (int i = 1; i <= MaximoLinhas; ++i) {
         const QString sufixo = QString::number(i);
-        bool existe = consulta.hasQueryItem(chaveStatus + sufixo);
+        bool existe = consulta.contem(chaveStatus + sufixo);
         for (const Coluna& c : colunas)
-            existe = existe || consulta.hasQueryItem(c.chave + sufixo);
+            existe = existe || consulta.contem(c.chave + sufixo);
         if (!existe)
             break;
         n = i;

@@ -2,8 +2,8 @@
 
 #include "RespostaHttp.h"
 
+#include <QByteArray>
 #include <QString>
-#include <QUrlQuery>
 
 namespace tarsel {
 
@@ -16,9 +16,9 @@ public:
     // Most rows one report shows; the program sends at most 255.
     static constexpr int MaximoLinhas = 999;
 
-    // `pagina` is the file name after "relatorio/". A query without rows gives a page saying so
-    // (status 400); an unknown page 404.
-    static RespostaHttp responde(const QString& pagina, const QUrlQuery& consulta);
+    // `pagina` is the file name after "relatorio/", `consulta` the query as it came in the request
+    // (encoded). A query without rows gives a page saying so (status 400); an unknown page 404.
+    static RespostaHttp responde(const QString& pagina, const QByteArray& consulta);
 };
 
 } // namespace tarsel

@@ -50,7 +50,7 @@ void Porteiro::examina(QTcpSocket* socket) {
     delete socket->findChild<QTimer*>(QStringLiteral("prazoCabecalho"));
 
     const QList<QByteArray> linha = visto.left(visto.indexOf("\r\n")).split(' ');
-    if (linha.size() == 3 && m_desvio(socket, linha.at(0), QUrl(QString::fromLatin1(linha.at(1)))))
+    if (linha.size() == 3 && m_desvio(socket, linha.at(0), linha.at(1)))
         return;
 
     // The HTTP server reads from here on. It has missed the first readyRead: announce the waiting bytes

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QTcpServer>
-#include <QUrl>
 
 #include <functional>
 
@@ -9,16 +8,16 @@ class QTcpSocket;
 
 namespace tarsel {
 
-// The listening socket. It reads the head of each request first: a request the fault simulation wants
-// is given to it on the raw socket (trickling, a reset mid-answer and a never-ending wait cannot be
-// made through the HTTP server's responder); every other connection goes on, unread, to the HTTP server
-// bound to this one.
+// The listening socket. It reads the head of each request first: a request the server wants to answer
+// on the raw socket is given to it (the faults: trickling, a reset mid-answer and a never-ending wait
+// cannot be made through the HTTP server's responder; the report pages, whose queries need the request
+// target as it came); every other connection goes on, unread, to the HTTP server bound to this one.
 class Porteiro : public QTcpServer {
     Q_OBJECT
 public:
-    // Called with the socket, the method and the target once a request head is complete; true when it
-    // took the request over.
-    using Desvio = std::function<bool(QTcpSocket* socket, const QByteArray& metodo, const QUrl& alvo)>;
+    // Called with the socket, the method and the request target as sent, once a request head is
+    // complete; true when it took the request over.
+    using Desvio = std::function<bool(QTcpSocket* socket, const QByteArray& metodo, const QByteArray& alvo)>;
 
     explicit Porteiro(Desvio desvio, QObject* parent = nullptr);
 

@@ -31,8 +31,8 @@ QHttpServerResponse paraHttp(const RespostaHttp& r) {
 Servidor::Servidor(const ConfiguracaoServidor& configuracao, QObject* parent)
     : QObject(parent)
     , m_configuracao(configuracao)
-    , m_porteiro(
-          new Porteiro([this](QTcpSocket* s, const QByteArray& m, const QUrl& a) { return desvia(s, m, a); }, this)) {
+    , m_porteiro(new Porteiro(
+          [this](QTcpSocket* s, const QByteArray& m, const QByteArray& a) { return desvia(s, m, a); }, this)) {
     const QStringList caminhos{QStringLiteral("/"),
                                QStringLiteral("/online"),
                                QStringLiteral("/versao"),
@@ -40,14 +40,12 @@ Servidor::Servidor(const ConfiguracaoServidor& configuracao, QObject* parent)
                                QStringLiteral("/aviso/manutencao"),
                                QStringLiteral("/links"),
                                QStringLiteral("/i2c"),
-                               QStringLiteral("/controle"),
-                               QStringLiteral("/relatorio/index.php"),
-                               QStringLiteral("/relatorio/acorn.php"),
-                               QStringLiteral("/relatorio/chest.php")};
+                               QStringLiteral("/controle")};
     for (const QString& c : caminhos)
         rota(c);
     for (const QString& c : PaginasConteudo::caminhos())
         rota(QLatin1Char('/') + c);
+    // The report pages never reach the HTTP server: desvia answers them.
 }
 
 void Servidor::rota(const QString& caminho) {
@@ -71,16 +69,25 @@ RespostaHttp Servidor::responde(const QString& caminho, const QUrlQuery& consult
         return PaginasOnline(m_configuracao, m_base).responde(caminho, consulta);
     if (caminho == QLatin1String("/controle"))
         return controle(consulta);
-    if (caminho.startsWith(QLatin1String("/relatorio/")))
-        return PaginaRelatorio::responde(caminho.mid(int(qstrlen("/relatorio/"))), consulta);
     return PaginasConteudo::responde(caminho.mid(1), m_base);
 }
 
-bool Servidor::desvia(QTcpSocket* socket, const QByteArray& metodo, const QUrl& alvo) {
-    if (m_configuracao.falha == ConfiguracaoServidor::Falha::Nenhuma || metodo != "GET" ||
-        !PaginasOnline::atende(alvo.path()))
+bool Servidor::desvia(QTcpSocket* socket, const QByteArray& metodo, const QByteArray& alvo) {
+    if (metodo != "GET")
         return false;
-    new RespostaFalha(socket, m_configuracao.falha, responde(alvo.path(), QUrlQuery(alvo)), alvo);
+    const qsizetype interrogacao = alvo.indexOf('?');
+    const QByteArray caminho = interrogacao < 0 ? alvo : alvo.left(interrogacao);
+    const QByteArray consulta = interrogacao < 0 ? QByteArray() : alvo.mid(interrogacao + 1).split('#').first();
+    // The program sends report queries with only their blanks encoded: read them as they came.
+    if (caminho.startsWith("/relatorio/")) {
+        socket->write(PaginaRelatorio::responde(QString::fromUtf8(caminho.mid(11)), consulta).http());
+        socket->disconnectFromHost();
+        return true;
+    }
+    const QUrl url = QUrl::fromEncoded(alvo);
+    if (m_configuracao.falha == ConfiguracaoServidor::Falha::Nenhuma || !PaginasOnline::atende(url.path()))
+        return false;
+    new RespostaFalha(socket, m_configuracao.falha, responde(url.path(), QUrlQuery(url)), url);
     return true;
 }
 

@@ -26,11 +26,12 @@ public:
     // "http://127.0.0.1:<port>/" once listening.
     QString base() const { return m_base; }
 
-    // The answer of any page for a GET of `caminho` with `consulta` (no fault applied).
+    // The answer of an online, control or content page for a GET of `caminho` with `consulta` (no
+    // fault applied).
     RespostaHttp responde(const QString& caminho, const QUrlQuery& consulta);
 
 private:
-    bool desvia(QTcpSocket* socket, const QByteArray& metodo, const QUrl& alvo);
+    bool desvia(QTcpSocket* socket, const QByteArray& metodo, const QByteArray& alvo);
     RespostaHttp controle(const QUrlQuery& consulta);
     void rota(const QString& caminho);
 
