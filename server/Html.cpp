@@ -35,7 +35,9 @@ QByteArray Html::pagina(const QString& lingua, const QString& titulo, const QStr
     const QString base = QStringLiteral(
         "body{font-family:'DejaVu Sans',Arial,sans-serif;color:#222;margin:24px auto;max-width:900px;padding:0 16px}"
         "h1{font-size:22px;color:#0b4a7a;margin-bottom:4px}h2{font-size:17px;color:#0b4a7a}"
-        "section{border-top:1px solid #ccd;margin-top:18px}a{color:#0b4a7a}");
+        "section{border-top:1px solid "
+        "#ccd;margin-top:18px}section:first-of-type{border-top:none;margin-top:0}a{color:#0b4a7a}"
+        ".marca{font-size:13px;color:#555;letter-spacing:1px;text-transform:uppercase}");
     const QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
                                         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                                         "<title>%2</title>\n<style>%3%4</style>\n</head>\n<body>\n%5</body>\n</html>\n")

@@ -114,7 +114,6 @@ QByteArray politica() {
 const QString Estilo = QStringLiteral(
     "header{display:flex;justify-content:space-between;align-items:flex-end;border-bottom:3px solid #0b4a7a;"
     "padding-bottom:6px}"
-    ".marca{font-size:13px;color:#555;letter-spacing:1px;text-transform:uppercase}"
     "dl{display:grid;grid-template-columns:max-content 1fr;gap:4px 14px;margin:14px 0}dt{font-weight:bold}dd{margin:0}"
     "table{border-collapse:collapse;width:100%;font-size:14px}"
     "th,td{border:1px solid #9aa;padding:5px 8px;text-align:left}th{background:#e4ebf2}"

@@ -190,7 +190,8 @@ RespostaHttp PaginasConteudo::responde(const QString& caminho, const QString& ba
     for (const Pagina& p : paginas()) {
         if (p.caminho != caminho)
             continue;
-        const QString corpo = secao(QStringLiteral("pt-BR"), p.br, true) + secao(QStringLiteral("en"), p.en, false) +
+        const QString corpo = QStringLiteral("<div class=\"marca\">Voltrace Tarsel</div>\n") +
+                              secao(QStringLiteral("pt-BR"), p.br, true) + secao(QStringLiteral("en"), p.en, false) +
                               secao(QStringLiteral("es"), p.es, false);
         return RespostaHttp::html(Html::pagina(QStringLiteral("pt-BR"), p.br.titulo, corpo));
     }

@@ -138,6 +138,8 @@ private slots:
     void relatorioInvalido_data();
     void relatorioInvalido();
     void relatorioCom255Linhas();
+    void pedidosMalformados_data();
+    void pedidosMalformados();
 
     void apontaBancoParaOServidor_data();
     void apontaBancoParaOServidor();
@@ -629,6 +631,10 @@ void TstServidor::relatoriosDeChip_data() {
            "&EMP=T%26C%20Reparos"
         << QStringList{"Informe Acorn", "0.1 %", "T&amp;C Reparos", "10/12/2026"}
         << 1 << 0 << 0;
+    QTest::newRow("plus signs, stray percent signs and UTF-8 kept as sent")
+        << "chest.php"
+        << "M1=PP_VDD_MAIN&L1=3.8 V&R1=-&P1=100%&I1=1&DATA=10/12/2026&IDIOMA=1&MODELO=IP 7&EMP=A+B 100% Consertos%C3%A9"
+        << QStringList{"100%", "A+B 100% Consertosé"} << 1 << 0 << 0;
 }
 // clang-format on
 
@@ -690,6 +696,40 @@ void TstServidor::relatorioCom255Linhas() {
     // Deviations run 1 % to 19 % and round again: rows 10 to 19 of every twenty fail.
     QCOMPARE(conta(b.corpo, "<tr class=\"reprovado\">"), 126);
     QCOMPARE(conta(b.corpo, "<tr class=\"aprovado\">"), 129);
+}
+
+void TstServidor::pedidosMalformados_data() {
+    QTest::addColumn<QByteArray>("pedido");
+    QTest::addColumn<int>("status");
+    QTest::newRow("not HTTP") << QByteArray("HELLO\r\n\r\n") << -1;
+    QTest::newRow("a head over 64 KB") << ("GET /online?x=" + QByteArray(70000, 'a')) << 431;
+    QTest::newRow("a report asked with POST") << QByteArray("POST /relatorio/index.php?L1=1&I1=1 HTTP/1.1\r\n"
+                                                            "Content-Length: 0\r\n\r\n")
+                                              << -1;
+    QTest::newRow("a target that is not a path") << QByteArray("GET * HTTP/1.1\r\n\r\n") << -1;
+}
+
+// Whatever a client sends, the server answers or closes, and the next request is served.
+void TstServidor::pedidosMalformados() {
+    QFETCH(QByteArray, pedido);
+    QFETCH(int, status);
+    const QUrl url(base());
+    QTcpSocket socket;
+    socket.connectToHost(url.host(), quint16(url.port()));
+    QVERIFY(socket.waitForConnected(5000));
+    socket.write(pedido);
+    QByteArray resposta;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            resposta += socket.readAll();
+            return resposta.contains("\r\n\r\n") || socket.state() == QAbstractSocket::UnconnectedState;
+        },
+        10000));
+    if (status > 0)
+        QVERIFY2(resposta.startsWith("HTTP/1.1 " + QByteArray::number(status)), resposta.left(60).constData());
+    else if (!resposta.isEmpty())
+        QVERIFY(!resposta.startsWith("HTTP/1.1 2"));
+    QCOMPARE(baixa(base() + QStringLiteral("online")).corpo, QByteArray("OK"));
 }
 
 void TstServidor::apontaBancoParaOServidor_data() {
