@@ -44,7 +44,7 @@ echo "Simulated phone $MODELO on COM3 ($(cat "$BUILD/sim.log"))"
 
 # The stand-in server answers the version check, the notices, the link page and the report pages.
 inicia_servidor() {
-  "$BUILD/server/tarsel-server" --porta "$1" > "$BUILD/server.log" 2>&1 &
+  "$BUILD/server/tarsel-server" --porta "$1" --registro > "$BUILD/server.log" 2>&1 &
   SERVIDOR=$!
   for _ in $(seq 50); do
     if grep -q '^READY ' "$BUILD/server.log"; then return 0; fi

@@ -18,6 +18,8 @@ public:
     bool avisos = true;
     Falha falha = Falha::Nenhuma;
     bool controle = false;
+    // One line per request on stderr.
+    bool registro = false;
     // Entries of the link page that replace or remove the standard ones (an empty value removes).
     QMap<int, QString> links;
 

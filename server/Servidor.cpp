@@ -74,9 +74,10 @@ RespostaHttp Servidor::responde(const QString& caminho, const QUrlQuery& consult
 }
 
 bool Servidor::desvia(QTcpSocket* socket, const QByteArray& metodo, const QByteArray& alvo) {
-    // One line per request on stderr: what the program asked for, for whoever watches the demo's log.
-    QTextStream(stderr) << "tarsel-server: " << metodo.left(16) << ' ' << alvo.left(400)
-                        << (alvo.size() > 400 ? "..." : "") << Qt::endl;
+    // What the program asked for, for whoever watches the demo's log.
+    if (m_configuracao.registro)
+        QTextStream(stderr) << "tarsel-server: " << metodo.left(16) << ' ' << alvo.left(400)
+                            << (alvo.size() > 400 ? "..." : "") << Qt::endl;
     if (metodo != "GET")
         return false;
     const qsizetype interrogacao = alvo.indexOf('?');

@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
                                      QStringLiteral("FILE"));
     const QCommandLineOption opControle(QStringLiteral("controle"),
                                         QStringLiteral("Enable /controle?versao=S&avisos=0|1&falha=F."));
-    parser.addOptions({opPorta, opVersao, opSemAvisos, opFalha, opLinks, opControle});
+    const QCommandLineOption opRegistro(QStringLiteral("registro"),
+                                        QStringLiteral("Write one line per request to stderr."));
+    parser.addOptions({opPorta, opVersao, opSemAvisos, opFalha, opLinks, opControle, opRegistro});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -67,6 +69,7 @@ int main(int argc, char** argv) {
                          .arg(parser.value(opFalha), ConfiguracaoServidor::nomesFalha().join(QStringLiteral(", "))));
     configuracao.avisos = !parser.isSet(opSemAvisos);
     configuracao.controle = parser.isSet(opControle);
+    configuracao.registro = parser.isSet(opRegistro);
     QString erro;
     if (parser.isSet(opLinks) && !configuracao.leLinks(parser.value(opLinks), &erro))
         return falha(erro);
