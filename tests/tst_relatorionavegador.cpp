@@ -1,5 +1,6 @@
 // A rail report page from the stand-in server as a browser draws it: headless Chromium takes a
-// screenshot (the rows show their pass and fail colours) and prints the page to PDF.
+// screenshot (the rows show their pass and fail colours) and prints the page to PDF (the report's texts,
+// without the print button).
 
 #include "Apoio.h"
 
@@ -8,6 +9,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QMap>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +31,85 @@ int pixels(const QImage& imagem, QRgb cor) {
             n += (linha[x] & 0xffffff) == (cor & 0xffffff);
     }
     return n;
+}
+
+// A stream's bytes, inflated when it is compressed.
+QByteArray conteudoStream(const QString& objeto) {
+    static const QRegularExpression stream(QStringLiteral("stream\\r?\\n(.*)\\r?\\nendstream"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = stream.match(objeto);
+    if (!m.hasMatch())
+        return {};
+    const QByteArray dados = m.captured(1).toLatin1();
+    if (!objeto.contains(QLatin1String("/FlateDecode")))
+        return dados;
+    // qUncompress wants the expected size first; it grows the buffer when the guess is short.
+    const quint32 palpite = quint32(dados.size()) * 16;
+    QByteArray comTamanho(4, 0);
+    comTamanho[0] = char(palpite >> 24);
+    comTamanho[1] = char(palpite >> 16);
+    comTamanho[2] = char(palpite >> 8);
+    comTamanho[3] = char(palpite);
+    return qUncompress(comTamanho + dados);
+}
+
+// The text a PDF page shows, one line per text object: the page's content stream read through the
+// fonts' ToUnicode maps (enough for the PDFs Chromium writes: hex glyph strings, two bytes a glyph).
+QString textoDoPdf(const QByteArray& pdf) {
+    const QString todo = QString::fromLatin1(pdf);
+    QMap<int, QString> objetos;
+    static const QRegularExpression objeto(QStringLiteral("(\\d+) 0 obj\\s*(.*?)endobj"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& m : objeto.globalMatch(todo))
+        objetos.insert(m.captured(1).toInt(), m.captured(2));
+
+    QString pagina;
+    static const QRegularExpression tipoPagina(QStringLiteral("/Type\\s*/Page(?![a-z])"));
+    for (const QString& o : std::as_const(objetos))
+        if (tipoPagina.match(o).hasMatch())
+            pagina = o;
+    QMap<QString, QMap<int, QChar>> fontes;
+    static const QRegularExpression fonte(QStringLiteral("/(F\\d+) (\\d+) 0 R"));
+    static const QRegularExpression paraUnicode(QStringLiteral("/ToUnicode (\\d+) 0 R"));
+    static const QRegularExpression blocoChar(QStringLiteral("beginbfchar(.*?)endbfchar"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression blocoFaixa(QStringLiteral("beginbfrange(.*?)endbfrange"),
+                                               QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression par(QStringLiteral("<([0-9A-Fa-f]+)>\\s*<([0-9A-Fa-f]+)>"));
+    static const QRegularExpression trio(QStringLiteral("<([0-9A-Fa-f]+)>\\s*<([0-9A-Fa-f]+)>\\s*<([0-9A-Fa-f]+)>"));
+    for (const auto& f : fonte.globalMatch(pagina)) {
+        const QRegularExpressionMatch u = paraUnicode.match(objetos.value(f.captured(2).toInt()));
+        const QString mapa = QString::fromLatin1(conteudoStream(objetos.value(u.captured(1).toInt())));
+        QMap<int, QChar>& glifos = fontes[f.captured(1)];
+        for (const auto& b : blocoChar.globalMatch(mapa))
+            for (const auto& p : par.globalMatch(b.captured(1)))
+                glifos.insert(p.captured(1).toInt(nullptr, 16), QChar(p.captured(2).toInt(nullptr, 16)));
+        for (const auto& b : blocoFaixa.globalMatch(mapa))
+            for (const auto& t : trio.globalMatch(b.captured(1))) {
+                const int de = t.captured(1).toInt(nullptr, 16), ate = t.captured(2).toInt(nullptr, 16);
+                for (int g = de; g <= ate; ++g)
+                    glifos.insert(g, QChar(t.captured(3).toInt(nullptr, 16) + g - de));
+            }
+    }
+
+    static const QRegularExpression conteudos(QStringLiteral("/Contents (\\d+) 0 R"));
+    const QString fluxo =
+        QString::fromLatin1(conteudoStream(objetos.value(conteudos.match(pagina).captured(1).toInt())));
+    static const QRegularExpression ficha(QStringLiteral("/(F\\d+) [\\d.]+ Tf|<([0-9A-Fa-f]+)>|\\bET\\b"));
+    QString texto;
+    const QMap<int, QChar>* atual = nullptr;
+    for (const auto& t : ficha.globalMatch(fluxo)) {
+        if (!t.captured(1).isEmpty()) {
+            atual = &fontes[t.captured(1)];
+        } else if (!t.captured(2).isEmpty() && atual) {
+            const QString hexa = t.captured(2);
+            for (int i = 0; i + 4 <= hexa.size(); i += 4)
+                texto += atual->value(hexa.mid(i, 4).toInt(nullptr, 16), QLatin1Char('?'));
+        } else {
+            texto += QLatin1Char('\n');
+        }
+    }
+    return texto;
 }
 
 } // namespace
@@ -119,7 +201,13 @@ void TstRelatorioNavegador::impressaoEmPdf() {
     const QByteArray conteudo = arquivo.readAll();
     QVERIFY(conteudo.startsWith("%PDF-"));
     QVERIFY(conteudo.size() > 5000);
-    QVERIFY(conteudo.contains("/Type /Page") || conteudo.contains("/Type/Page"));
+    // On paper: the report's texts, without the print button.
+    const QString texto = textoDoPdf(conteudo);
+    for (const QString& t : {QStringLiteral("Relatório BUCK"), QStringLiteral("IP 7 Plus"),
+                             QStringLiteral("Bancada Voltrace"), QStringLiteral("10/12/2026"),
+                             QStringLiteral("-12.3 %"), QStringLiteral("Reprovado"), QStringLiteral("Sem desvio")})
+        QVERIFY2(texto.contains(t), qPrintable(t + QStringLiteral(" not in the PDF text:\n") + texto));
+    QVERIFY2(!texto.contains(QLatin1String("Imprimir")), qPrintable(texto));
 }
 
 QTEST_GUILESS_MAIN(TstRelatorioNavegador)
