@@ -118,6 +118,9 @@ private slots:
     void controleRecusaValorInvalidoSemMudarNada_data();
     void controleRecusaValorInvalidoSemMudarNada();
     void controleSoComAOpcao();
+    void opcoesDaLinhaDeComando_data();
+    void opcoesDaLinhaDeComando();
+    void mudancaValeParaOMesmoCliente();
     void argumentosInvalidosEncerram_data();
     void argumentosInvalidosEncerram();
 
@@ -391,6 +394,56 @@ void TstServidor::controleSoComAOpcao() {
     QVERIFY2(semControle.pronto(), qPrintable(semControle.erro()));
     QVERIFY(!semControle.controla(QStringLiteral("OK"), true));
     QVERIFY(baixa(semControle.base() + QStringLiteral("versao?v=2.42&t=2")).corpo.contains("[i]OBRIGATORIA[/i]"));
+}
+
+// clang-format off
+void TstServidor::opcoesDaLinhaDeComando_data() {
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QString>("pagina");
+    QTest::addColumn<QByteArray>("contem");
+    QTest::addColumn<QByteArray>("naoContem");
+
+    QTest::newRow("a status chosen at start") << QStringList{"--versao", "MANUTENCAO"} << "versao?v=2.42&t=2"
+                                              << QByteArray("[i]MANUTENCAO[/i]") << QByteArray("[i]OK");
+    QTest::newRow("notices off at start") << QStringList{"--sem-avisos"} << "aviso/manutencao?v=2.42"
+                                          << QByteArray("404") << QByteArray("[BR]");
+    QTest::newRow("a fault chosen at start") << QStringList{"--falha", "lixo"} << "links?k=582046"
+                                             << QByteArray() << QByteArray("[PG");
+    QTest::newRow("a fault leaves the content pages alone") << QStringList{"--falha", "lixo"} << "produto"
+                                                            << QByteArray("Voltrace Tarsel") << QByteArray("[PG");
+}
+// clang-format on
+
+void TstServidor::opcoesDaLinhaDeComando() {
+    QFETCH(QStringList, argumentos);
+    QFETCH(QString, pagina);
+    QFETCH(QByteArray, contem);
+    QFETCH(QByteArray, naoContem);
+    ServidorTeste s(argumentos);
+    QVERIFY2(s.pronto(), qPrintable(s.erro()));
+    const Baixado b = baixa(s.base() + pagina);
+    QCOMPARE(b.status, 200);
+    QVERIFY(b.corpo.contains(contem));
+    QVERIFY(!b.corpo.contains(naoContem));
+}
+
+// A client that keeps its network manager (and would reuse a connection) meets the new settings on its
+// next request: every answer closes its connection.
+void TstServidor::mudancaValeParaOMesmoCliente() {
+    QNetworkAccessManager rede;
+    const auto pede = [&rede](const QString& url) {
+        std::unique_ptr<QNetworkReply> r(rede.get(QNetworkRequest{QUrl(url)}));
+        if (!QTest::qWaitFor([&r] { return r->isFinished(); }, 10000))
+            return QByteArray("(no answer)");
+        return r->readAll();
+    };
+    QVERIFY(pede(base() + QStringLiteral("versao?v=2.42&t=2")).contains("[i]OK[/i]"));
+    QVERIFY(m_servidor->controla(QStringLiteral("OBRIGATORIA"), true, QStringLiteral("nenhuma")));
+    QVERIFY(pede(base() + QStringLiteral("versao?v=2.42&t=2")).contains("[i]OBRIGATORIA[/i]"));
+    QVERIFY(m_servidor->controla(QStringLiteral("OK"), true, QStringLiteral("lixo")));
+    QVERIFY(!pede(base() + QStringLiteral("versao?v=2.42&t=2")).contains("[i]"));
+    QVERIFY(m_servidor->controla(QStringLiteral("OK"), true, QStringLiteral("nenhuma")));
+    QVERIFY(pede(base() + QStringLiteral("versao?v=2.42&t=2")).contains("[i]OK[/i]"));
 }
 
 void TstServidor::argumentosInvalidosEncerram_data() {
