@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the simulated BOX and phone on COM3 of the program folder and
 # the stand-in product server on 127.0.0.1:8077 (another free port when that one is taken), points the
-# program folder's Config.tsl at that server, and runs the program. Without a display the program runs
-# on a virtual one (Xvfb :77).
+# program folder's Config.tsl at that server (and back at the product's when the demo ends), and runs the
+# program. Without a display the program runs on a virtual one (Xvfb :77).
 set -euo pipefail
 RAIZ="$(cd "$(dirname "$0")/.." && pwd)"
 "$RAIZ/scripts/setup.sh"
@@ -16,10 +16,16 @@ shift || true # the rest goes to the simulator (e.g. --falha placa-defeituosa)
 SIM=$!
 XVFB=""
 SERVIDOR=""
+APONTADO=""
 encerra() {
   kill "$SIM" 2>/dev/null || true
   [ -n "$SERVIDOR" ] && kill "$SERVIDOR" 2>/dev/null || true
   [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+  # Back to the product's servers, as installed: the program folder must not keep a dead address.
+  if [ -n "$APONTADO" ]; then
+    "$BUILD/tools/tarsel-banco" --aponta "$PASTA/Config.tsl" https://www.voltracetarsel.com.br/ \
+      https://relatorio.voltracetarsel.com.br/ || true
+  fi
 }
 trap encerra EXIT
 # The simulator says READY once its port is linked; without it the program would find no phone.
@@ -61,8 +67,9 @@ if ! inicia_servidor 8077 && ! inicia_servidor 0; then
   exit 1
 fi
 ENDERECO="$(sed -n 's/^READY //p' "$BUILD/server.log")"
+APONTADO=1
 "$BUILD/tools/tarsel-banco" --aponta "$PASTA/Config.tsl" "$ENDERECO"
-echo "Stand-in server at $ENDERECO (Config.tsl of $PASTA points at it)"
+echo "Stand-in server at $ENDERECO (Config.tsl of $PASTA points at it while the demo runs)"
 
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb :77 -screen 0 1600x1000x24 >/dev/null 2>&1 &

@@ -146,6 +146,7 @@ private slots:
 
     void apontaBancoParaOServidor_data();
     void apontaBancoParaOServidor();
+    void apontaDoisEnderecos();
     void apontaRecusaEnderecoInvalido_data();
     void apontaRecusaEnderecoInvalido();
 
@@ -814,11 +815,26 @@ void TstServidor::apontaBancoParaOServidor() {
         QCOMPARE(b.valor(QStringLiteral("select Nome from Tools")).toString(), QStringLiteral("Oficina"));
 }
 
+// The demo's last step: back to the product's two addresses.
+void TstServidor::apontaDoisEnderecos() {
+    PastaPrograma pasta;
+    QProcess banco;
+    banco.start(QStringLiteral(TARSEL_BANCO), {QStringLiteral("--aponta"), pasta.banco(), base(),
+                                               QStringLiteral("https://relatorio.example.com.br")});
+    QVERIFY(banco.waitForFinished(10000));
+    QCOMPARE(banco.exitCode(), 0);
+    Banco b(pasta.banco(), Banco::Modo::SomenteLeitura);
+    QCOMPARE(b.valor(QStringLiteral("select Servidor from Tools")).toString(), base());
+    QCOMPARE(b.valor(QStringLiteral("select ServidorRelatorio from Tools")).toString(),
+             QStringLiteral("https://relatorio.example.com.br/"));
+}
+
 void TstServidor::apontaRecusaEnderecoInvalido_data() {
     QTest::addColumn<QStringList>("argumentos");
     QTest::newRow("not an address") << QStringList{"--aponta", "Config.tsl", "servidor"};
     QTest::newRow("another scheme") << QStringList{"--aponta", "Config.tsl", "file:///etc/"};
     QTest::newRow("address missing") << QStringList{"--aponta", "Config.tsl"};
+    QTest::newRow("a bad report address") << QStringList{"--aponta", "Config.tsl", "http://127.0.0.1:1/", "ftp://x/"};
 }
 
 void TstServidor::apontaRecusaEnderecoInvalido() {
