@@ -59,7 +59,8 @@ RespostaFalha::RespostaFalha(QTcpSocket* socket, ConfiguracaoServidor::Falha fal
     }
     case F::Reset: {
         // Promise the whole answer, send half of it, then reset the connection (no orderly close).
-        const QByteArray corpo = normal.corpo.isEmpty() ? QByteArrayLiteral("[i]OK[/i]") : normal.corpo;
+        const QByteArray corpo =
+            normal.corpo.isEmpty() ? QByteArrayLiteral("connection reset mid-answer") : normal.corpo;
         m_socket->write(normal.cabecalho(corpo.size()) + corpo.left(corpo.size() / 2));
         connect(m_socket, &QTcpSocket::bytesWritten, this, [this] {
             if (m_socket->bytesToWrite() > 0)
