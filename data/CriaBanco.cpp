@@ -1,6 +1,9 @@
 // Builds a database file from SQL scripts: tarsel-banco <output> <script.sql>...
 // The file is written beside the target and renamed into place, so a failed build leaves no
 // half-made database behind.
+// tarsel-banco --aponta <Config.tsl> <address> [<report address>] points an existing database at another
+// product server (online pages and, unless given apart, report pages), as the demo does with the
+// stand-in server.
 
 #include "base/ErroVB.h"
 #include "store/Banco.h"
@@ -8,14 +11,62 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QUrl>
 
 #include <cstdio>
+
+namespace {
+
+// An http(s) address ending in "/"; empty when `texto` is not one.
+QString endereco(const QString& texto) {
+    const QUrl url(texto, QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")) ||
+        url.host().isEmpty()) {
+        std::fprintf(stderr, "tarsel-banco: %s is not an http(s) address\n", qPrintable(texto));
+        return {};
+    }
+    return texto.endsWith(QLatin1Char('/')) ? texto : texto + QLatin1Char('/');
+}
+
+// Sets Tools.Servidor to `servidor` and Tools.ServidorRelatorio to `relatorio`, adding a column a
+// database made before it existed lacks.
+int aponta(const QString& arquivo, const QString& servidor, const QString& relatorio) {
+    if (servidor.isEmpty() || relatorio.isEmpty())
+        return 2;
+    try {
+        tarsel::Banco b(arquivo);
+        tarsel::Banco::Transacao t(b);
+        for (const QString& coluna : {QStringLiteral("Servidor"), QStringLiteral("ServidorRelatorio")}) {
+            const bool existe =
+                b.valor(QStringLiteral("select count(*) from pragma_table_info('Tools') where name = ?"), {coluna})
+                    .toInt() > 0;
+            if (!existe)
+                b.executa(QStringLiteral("alter table Tools add column %1 text collate nocase").arg(coluna));
+        }
+        b.executa(QStringLiteral("update Tools set Servidor = ?, ServidorRelatorio = ?"), {servidor, relatorio});
+        t.fim();
+    } catch (const tarsel::ErroVB& e) {
+        std::fprintf(stderr, "tarsel-banco: %s: %s\n", qPrintable(arquivo), qPrintable(e.descricao()));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("--aponta")) {
+        if (args.size() != 4 && args.size() != 5) {
+            std::fprintf(stderr, "usage: tarsel-banco --aponta <Config.tsl> <address> [<report address>]\n");
+            return 2;
+        }
+        return aponta(args.at(2), endereco(args.at(3)), endereco(args.value(4, args.at(3))));
+    }
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: tarsel-banco <output.tsl> <script.sql>...\n");
+        std::fprintf(stderr, "usage: tarsel-banco <output.tsl> <script.sql>...\n"
+                             "       tarsel-banco --aponta <Config.tsl> <address> [<report address>]\n");
         return 2;
     }
     const QString destino = args.at(1);

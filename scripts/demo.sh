@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, starts the simulated BOX and phone on COM3 of the program folder,
-# and runs the program. Without a display the program runs on a virtual one (Xvfb :77).
+# Installs what is missing, builds, starts the simulated BOX and phone on COM3 of the program folder and
+# the stand-in product server on 127.0.0.1:8077 (another free port when that one is taken), points the
+# program folder's Config.tsl at that server (and back at the product's when the demo ends), and runs the
+# program. Without a display the program runs on a virtual one (Xvfb :77).
 set -euo pipefail
 RAIZ="$(cd "$(dirname "$0")/.." && pwd)"
 "$RAIZ/scripts/setup.sh"
@@ -13,9 +15,17 @@ shift || true # the rest goes to the simulator (e.g. --falha placa-defeituosa)
 "$BUILD/sim/tarsel-sim" --pasta "$PASTA" --porta 3 --modelo "$MODELO" "$@" > "$BUILD/sim.log" 2>&1 &
 SIM=$!
 XVFB=""
+SERVIDOR=""
+APONTADO=""
 encerra() {
   kill "$SIM" 2>/dev/null || true
+  [ -n "$SERVIDOR" ] && kill "$SERVIDOR" 2>/dev/null || true
   [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+  # Back to the product's servers, as installed: the program folder must not keep a dead address.
+  if [ -n "$APONTADO" ]; then
+    "$BUILD/tools/tarsel-banco" --aponta "$PASTA/Config.tsl" https://www.voltracetarsel.com.br/ \
+      https://relatorio.voltracetarsel.com.br/ || true
+  fi
 }
 trap encerra EXIT
 # The simulator says READY once its port is linked; without it the program would find no phone.
@@ -37,6 +47,29 @@ if [ "$pronto" -ne 1 ]; then
   exit 1
 fi
 echo "Simulated phone $MODELO on COM3 ($(cat "$BUILD/sim.log"))"
+
+# The stand-in server answers the version check, the notices, the link page and the report pages.
+inicia_servidor() {
+  "$BUILD/server/tarsel-server" --porta "$1" --registro > "$BUILD/server.log" 2>&1 &
+  SERVIDOR=$!
+  for _ in $(seq 50); do
+    if grep -q '^READY ' "$BUILD/server.log"; then return 0; fi
+    kill -0 "$SERVIDOR" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$SERVIDOR" 2>/dev/null || true
+  SERVIDOR=""
+  return 1
+}
+if ! inicia_servidor 8077 && ! inicia_servidor 0; then
+  echo "The stand-in server did not start. Its log ($BUILD/server.log):" >&2
+  sed 's/^/  /' "$BUILD/server.log" >&2
+  exit 1
+fi
+ENDERECO="$(sed -n 's/^READY //p' "$BUILD/server.log")"
+APONTADO=1
+"$BUILD/tools/tarsel-banco" --aponta "$PASTA/Config.tsl" "$ENDERECO"
+echo "Stand-in server at $ENDERECO (Config.tsl of $PASTA points at it while the demo runs)"
 
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb :77 -screen 0 1600x1000x24 >/dev/null 2>&1 &

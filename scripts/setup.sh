@@ -7,6 +7,7 @@ PACOTES=(
   qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
   qt6-httpserver-dev qt6-websockets-dev
   xvfb xauth xdg-utils fonts-dejavu-core
+  chromium # renders the report pages headless in the tests (screenshot and PDF)
 )
 
 faltam=()
