@@ -4,7 +4,9 @@
 #include "base/Globais.h"
 #include "link/Enlace.h"
 #include "link/MapaPortas.h"
+#include "online/Servidor.h"
 #include "store/Banco.h"
+#include "tela/AbreLink.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -124,9 +126,12 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo) {
 CapturaLinks::CapturaLinks() {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "abre");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "abre");
+    // The server's addresses reach the browser the way the program hands them over.
+    InstalaNavegadorSistema();
 }
 
 CapturaLinks::~CapturaLinks() {
+    instalaNavegador({});
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }
