@@ -1,6 +1,8 @@
 // Builds a database file from SQL scripts: tarsel-banco <output> <script.sql>...
 // The file is written beside the target and renamed into place, so a failed build leaves no
 // half-made database behind.
+// tarsel-banco --servidor <database> <address> points an existing database at another product server
+// (the demo's stand-in server).
 
 #include "base/ErroVB.h"
 #include "store/Banco.h"
@@ -14,8 +16,19 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--servidor")) {
+        try {
+            tarsel::Banco b(args.at(2));
+            b.executa(QStringLiteral("update Tools set Servidor = ?"), {args.at(3)});
+        } catch (const tarsel::ErroVB& e) {
+            std::fprintf(stderr, "tarsel-banco: %s: %s\n", qPrintable(args.at(2)), qPrintable(e.descricao()));
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: tarsel-banco <output.tsl> <script.sql>...\n");
+        std::fprintf(stderr, "usage: tarsel-banco <output.tsl> <script.sql>...\n"
+                             "       tarsel-banco --servidor <database.tsl> <address>\n");
         return 2;
     }
     const QString destino = args.at(1);

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -121,6 +122,15 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo) {
     if (escravo)
         *escravo = nome;
     return fd;
+}
+
+QString ServidorFechado() {
+    QTcpServer livre;
+    if (!livre.listen(QHostAddress::LocalHost, 0))
+        return QStringLiteral("http://127.0.0.1:9/");
+    const quint16 porta = livre.serverPort();
+    livre.close();
+    return QStringLiteral("http://127.0.0.1:%1/").arg(porta);
 }
 
 CapturaLinks::CapturaLinks() {

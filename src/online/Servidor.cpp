@@ -23,19 +23,21 @@ QString paginaDeLinks() {
 } // namespace
 
 QString BaseServidor() {
+    // The address is data of the installation (the product's own as shipped): a database without it
+    // names no server, and every request then fails at once without touching the network.
     try {
         Banco b;
-        const QString base =
-            b.valor(QStringLiteral("select Servidor from Tools order by rowid limit 1")).toString().trimmed();
-        if (!base.isEmpty())
-            return base;
+        return b.valor(QStringLiteral("select Servidor from Tools order by rowid limit 1")).toString().trimmed();
     } catch (const ErroVB&) {
+        return {};
     }
-    return EnderecoProduto;
 }
 
 QUrl EnderecoServidor(const QString& pagina, const QUrlQuery& consulta) {
-    return EnderecoNoServidor(BaseServidor(), pagina, consulta);
+    const QString base = BaseServidor();
+    if (base.isEmpty())
+        return {};
+    return EnderecoNoServidor(base, pagina, consulta);
 }
 
 QString LePaginaServidor(int n) {

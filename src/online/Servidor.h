@@ -10,9 +10,9 @@ namespace tarsel {
 // The product server as the program reaches it: its base address (column Servidor of Tools), the link
 // page with its numbered server pages, and the browser the addresses go to.
 
-// The server's base address as stored, or the product's own when none can be read.
+// The server's base address as stored (the product's own as shipped); empty when none can be read.
 QString BaseServidor();
-// `pagina` with `consulta` on the server.
+// `pagina` with `consulta` on the server; an empty address when there is no base address.
 QUrl EnderecoServidor(const QString& pagina, const QUrlQuery& consulta = {});
 
 // The text of server page n: its value, or "N" when the page is missing or the link page cannot be
