@@ -12,10 +12,15 @@
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QUrlQuery>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -100,6 +105,68 @@ Simulador::~Simulador() {
         m_processo.kill();
         m_processo.waitForFinished(5000);
     }
+}
+
+ServidorTeste::ServidorTeste(const QStringList& argumentos) {
+    m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A test that crashes must not leave its server running.
+    m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_processo.start(QStringLiteral(TARSEL_SERVIDOR), argumentos);
+    if (!m_processo.waitForStarted(10000)) {
+        m_erro = m_processo.errorString();
+        return;
+    }
+    const QDeadlineTimer prazo(10000);
+    QByteArray saida;
+    while (!saida.contains('\n')) {
+        if (m_processo.state() != QProcess::Running && m_processo.bytesAvailable() == 0) {
+            m_erro = QStringLiteral("tarsel-server ended before READY (exit code %1)").arg(m_processo.exitCode());
+            return;
+        }
+        if (prazo.hasExpired()) {
+            m_erro = QStringLiteral("no READY line from tarsel-server");
+            return;
+        }
+        m_processo.waitForReadyRead(int(qMax<qint64>(1, prazo.remainingTime())));
+        saida += m_processo.readAllStandardOutput();
+    }
+    const QString linha = QString::fromLocal8Bit(saida.left(saida.indexOf('\n')));
+    const QStringList partes = linha.split(u' ');
+    if (partes.size() != 2 || partes.at(0) != QLatin1String("READY") ||
+        !partes.at(1).startsWith(QLatin1String("http://127.0.0.1:")) || !partes.at(1).endsWith(QLatin1Char('/'))) {
+        m_erro = QStringLiteral("unexpected first line from tarsel-server: %1").arg(linha);
+        return;
+    }
+    m_base = partes.at(1);
+    m_pronto = true;
+}
+
+ServidorTeste::~ServidorTeste() {
+    if (m_processo.state() == QProcess::NotRunning)
+        return;
+    m_processo.kill();
+    m_processo.waitForFinished(5000);
+}
+
+bool ServidorTeste::controla(const QString& versao, bool avisos, const QString& falha) {
+    if (!m_pronto)
+        return false;
+    QUrl url(m_base + QStringLiteral("controle"));
+    QUrlQuery consulta;
+    consulta.addQueryItem(QStringLiteral("versao"), versao);
+    consulta.addQueryItem(QStringLiteral("avisos"), avisos ? QStringLiteral("1") : QStringLiteral("0"));
+    consulta.addQueryItem(QStringLiteral("falha"), falha);
+    url.setQuery(consulta);
+    QNetworkAccessManager rede;
+    QNetworkRequest pedido(url);
+    pedido.setTransferTimeout(5000);
+    QNetworkReply* resposta = rede.get(pedido);
+    QEventLoop espera;
+    QObject::connect(resposta, &QNetworkReply::finished, &espera, &QEventLoop::quit);
+    espera.exec();
+    const bool ok = resposta->error() == QNetworkReply::NoError && resposta->readAll() == "OK";
+    delete resposta;
+    return ok;
 }
 
 int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo) {

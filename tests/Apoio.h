@@ -69,6 +69,34 @@ private:
     QString m_link;
 };
 
+// The stand-in product server (tarsel-server) on 127.0.0.1, started in the constructor (which waits for
+// its READY line) and stopped in the destructor. By default on a free port with run-time control on.
+class ServidorTeste {
+public:
+    explicit ServidorTeste(const QStringList& argumentos = {QStringLiteral("--porta"), QStringLiteral("0"),
+                                                            QStringLiteral("--controle")});
+    ~ServidorTeste();
+    ServidorTeste(const ServidorTeste&) = delete;
+    ServidorTeste& operator=(const ServidorTeste&) = delete;
+
+    // True once READY came; otherwise erro() says what went wrong.
+    bool pronto() const { return m_pronto; }
+    QString erro() const { return m_erro; }
+    // "http://127.0.0.1:<port>/".
+    QString base() const { return m_base; }
+    QProcess& processo() { return m_processo; }
+
+    // Changes the version status, the notices and the fault of the running server (needs --controle);
+    // true when the server took them.
+    bool controla(const QString& versao, bool avisos, const QString& falha = QStringLiteral("nenhuma"));
+
+private:
+    QProcess m_processo;
+    bool m_pronto = false;
+    QString m_erro;
+    QString m_base;
+};
+
 // The device end of a new pseudo-terminal, raw and non-blocking, linked as ports/COM<porta> of `pasta`
 // for a test that plays the phone itself. Returns the descriptor (-1 on failure) and the linked name.
 int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo = nullptr);
