@@ -18,9 +18,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -55,7 +57,7 @@ private slots:
         QCOMPARE(int(globais().IdiomaAtual), bandeira);
         QCOMPARE(int(LeIdioma()), bandeira);
         QCOMPARE(t.btAceitar()->text(), aceitar);
-        QCOMPARE(t.txtTermos()->toPlainText(), Traduz(QStringLiteral("MSG_LICENCA")));
+        QCOMPARE(t.txtTermos()->toPlainText(), Traduz(QStringLiteral("MSG_LICENCA")).remove(QLatin1Char('\r')));
         QVERIFY(t.txtTermos()->toPlainText().size() > 200);
         QVERIFY(t.bandeira(bandeira)->isChecked());
     }
@@ -146,6 +148,98 @@ private slots:
             QVERIFY(s->link(p)->width() >= s->link(p)->fontMetrics().horizontalAdvance(s->link(p)->text()));
         }
         QVERIFY(b.dialogos.caixas.isEmpty());
+    }
+
+    // The about window against the server: every link opens its server page, the logo and the title the
+    // product page; page 10 stands out unless switch 52 reads "S".
+    void sobreComServidor_data() {
+        QTest::addColumn<QString>("links");
+        QTest::addColumn<bool>("destaque");
+        QTest::newRow("switch 52 reads N: the help desk stands out") << QString() << true;
+        QTest::newRow("switch 52 reads S: nothing stands out") << QStringLiteral("52=S") << false;
+    }
+    void sobreComServidor() {
+        QFETCH(QString, links);
+        QFETCH(bool, destaque);
+        QTemporaryFile arquivo;
+        QStringList argumentos{QStringLiteral("--porta"), QStringLiteral("0")};
+        if (!links.isEmpty()) {
+            QVERIFY(arquivo.open());
+            arquivo.write(links.toUtf8() + '\n');
+            arquivo.flush();
+            argumentos << QStringLiteral("--links") << arquivo.fileName();
+        }
+        teste::ServidorTeste servidor(argumentos);
+        QVERIFY2(servidor.pronto(), qPrintable(servidor.erro()));
+        const QString base = servidor.base();
+        teste::BancadaTela<Sobre> b(NomeTela::Sobre, QStringLiteral("update Tools set Servidor = '%1'").arg(base));
+        teste::CapturaLinks capturados;
+        b.principal->Botoes(Botao::Sobre)->click();
+        Sobre* s = b.tela();
+        QVERIFY(s);
+        QCOMPARE(s->destacado(10), destaque);
+        for (int p : {4, 5, 6, 7, 8, 10})
+            s->link(p)->click();
+        s->imgLogo()->click();
+        s->lbTitulo()->click();
+        const QStringList caminhos{"contato/1", "contato/2", "suporte/1", "suporte/2",
+                                   "suporte/3", "contato/3", "produto",   "produto"};
+        QList<QUrl> esperadas;
+        for (const QString& c : caminhos)
+            esperadas << QUrl(base + c);
+        QCOMPARE(capturados.urls, esperadas);
+        QVERIFY(b.dialogos.caixas.isEmpty());
+    }
+
+    void panicFullEVideoDaPortaAcimaDe16() {
+        teste::ServidorTeste servidor;
+        QVERIFY2(servidor.pronto(), qPrintable(servidor.erro()));
+        teste::BancadaTela<Sobre> b(NomeTela::Sobre,
+                                    QStringLiteral("update Tools set Servidor = '%1'").arg(servidor.base()));
+        teste::CapturaLinks capturados;
+        b.principal->Botoes(Botao::PanicFull)->click();
+        QCOMPARE(capturados.urls, QList<QUrl>{QUrl(servidor.base() + QStringLiteral("panic"))});
+        // The port above 16 question: Yes opens the help video.
+        b.principal->cbPortas()->setCurrentText(QStringLiteral("17"));
+        b.dialogos.respostas.enqueue(Dialogos::Resposta::Sim);
+        b.principal->Botoes(Botao::Conectar)->click();
+        QCOMPARE(b.dialogos.caixas.size(), 1);
+        QCOMPARE(b.dialogos.caixas[0].texto, Traduz(QStringLiteral("Porta 16")));
+        QCOMPARE(capturados.urls.size(), 2);
+        QCOMPARE(capturados.urls[1], QUrl(servidor.base() + QStringLiteral("video/porta-com")));
+    }
+
+    // While a request waits for a server that does not answer, the cursor is busy and a click on a
+    // window does nothing; afterwards both are back.
+    void esperaMostraOcupadoEBloqueiaCliques() {
+        teste::ServidorTeste servidor;
+        QVERIFY2(servidor.pronto(), qPrintable(servidor.erro()));
+        QVERIFY(servidor.controla(QStringLiteral("OK"), true, QStringLiteral("lenta")));
+        EsperaOcupada espera;
+        instalaEsperaRede(&espera);
+        QWidget janela;
+        auto* botao = new QPushButton(QStringLiteral("x"), &janela);
+        int cliques = 0;
+        connect(botao, &QPushButton::clicked, this, [&] { ++cliques; });
+        janela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&janela));
+        int cursor = -1;
+        bool esperando = false;
+        QTimer::singleShot(300, this, [&] {
+            esperando = espera.esperando();
+            cursor = QApplication::overrideCursor() ? int(QApplication::overrideCursor()->shape()) : -1;
+            QTest::mouseClick(botao, Qt::LeftButton);
+            QTest::keyClick(botao, Qt::Key_Space);
+        });
+        const RespostaHttp r = ObtemPagina(QUrl(servidor.base() + QStringLiteral("online")));
+        instalaEsperaRede(nullptr);
+        QCOMPARE(r.falha, RespostaHttp::Falha::Tempo);
+        QVERIFY(esperando);
+        QCOMPARE(cursor, int(Qt::WaitCursor));
+        QCOMPARE(cliques, 0);
+        QVERIFY(!QApplication::overrideCursor());
+        QTest::mouseClick(botao, Qt::LeftButton);
+        QCOMPARE(cliques, 1);
     }
 };
 

@@ -116,7 +116,9 @@ RespostaHttp ObtemPagina(const QUrl& url, const OpcoesHttp& opcoes) {
     } else if (erro == QNetworkReply::TooManyRedirectsError || erro == QNetworkReply::InsecureRedirectError) {
         r.falha = Falha::Redirecionamento;
     } else if (erro != QNetworkReply::NoError) {
-        r.falha = r.status != 0 ? Falha::Status : Falha::Rede;
+        // Content and server errors come with the server's status; the rest is the connection's.
+        const bool doServidor = erro >= QNetworkReply::ContentAccessDenied && erro <= QNetworkReply::UnknownServerError;
+        r.falha = doServidor && r.status != 0 ? Falha::Status : Falha::Rede;
     } else if (r.status < 200 || r.status > 299) {
         r.falha = Falha::Status;
     }
