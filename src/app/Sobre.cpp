@@ -34,7 +34,7 @@ Sobre::Sobre(ContextoTela& contexto)
     m_logo = new QToolButton(this);
     m_logo->setObjectName(QStringLiteral("imgLogo"));
     m_logo->setAutoRaise(true);
-    m_logo->setIcon(Logotipo(QSize(240, 135), false));
+    m_logo->setIcon(Logotipo(QSize(240, 135), true));
     m_logo->setIconSize(QSize(240, 135));
     m_logo->setCursor(Qt::PointingHandCursor);
     connect(m_logo, &QToolButton::clicked, this, [] { AbrePaginaServidor(PaginaProduto); });
@@ -135,7 +135,7 @@ void Sobre::aplicaTextos() {
     m_links[PaginaCentral]->setText(Traduz(QStringLiteral("Central de Atendimento")));
     for (int p : {6, 7, 8})
         m_links[p]->setText(Traduz(QStringLiteral("Suporte Remoto")) + QStringLiteral(" %1").arg(p - 5));
-    m_outras->setText(Traduz(QStringLiteral("Outras Opções")) + QStringLiteral(" ▾"));
+    m_outras->setText(Traduz(QStringLiteral("Outras Opções")));
     m_sincronizar->setText(Traduz(QStringLiteral("SYNC_1")));
 }
 
