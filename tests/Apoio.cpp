@@ -4,7 +4,9 @@
 #include "base/Globais.h"
 #include "link/Enlace.h"
 #include "link/MapaPortas.h"
+#include "online/Servidor.h"
 #include "store/Banco.h"
+#include "tela/AbreLink.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -17,6 +19,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -188,12 +191,24 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo) {
     return fd;
 }
 
+QString ServidorFechado() {
+    QTcpServer livre;
+    if (!livre.listen(QHostAddress::LocalHost, 0))
+        return QStringLiteral("http://127.0.0.1:9/");
+    const quint16 porta = livre.serverPort();
+    livre.close();
+    return QStringLiteral("http://127.0.0.1:%1/").arg(porta);
+}
+
 CapturaLinks::CapturaLinks() {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "abre");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "abre");
+    // The server's addresses reach the browser the way the program hands them over.
+    InstalaNavegadorSistema();
 }
 
 CapturaLinks::~CapturaLinks() {
+    instalaNavegador({});
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }

@@ -105,6 +105,9 @@ int AbreTerminalAparelho(const QString& pasta, int porta, QString* escravo = nul
 // link is idle. False when that does not happen within the time.
 bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int ms = 15000);
 
+// A loopback address where nothing listens (a port just freed): the server down, connection refused.
+QString ServidorFechado();
+
 // Catches the http and https addresses the program opens, instead of handing them to a browser.
 class CapturaLinks : public QObject {
     Q_OBJECT

@@ -99,33 +99,36 @@ private slots:
     void portaAcimaDe16_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("idioma");
-        QTest::newRow("the first port above 16, in Portuguese") << QStringLiteral("17") << 1;
-        QTest::newRow("a port the refresh icon picked, in English") << QStringLiteral("20") << 2;
-        QTest::newRow("the last port of the list, in Spanish") << QStringLiteral("30") << 3;
+        QTest::addColumn<int>("resposta");
+        QTest::addColumn<QList<int>>("paginas");
+        QTest::newRow("the first port above 16, in Portuguese: yes opens the help video page")
+            << QStringLiteral("17") << 1 << int(Dialogos::Resposta::Sim) << QList<int>{3};
+        QTest::newRow("a port the refresh icon picked, in English: no opens nothing")
+            << QStringLiteral("20") << 2 << int(Dialogos::Resposta::Nao) << QList<int>();
+        QTest::newRow("the last port of the list, in Spanish: cancel opens nothing")
+            << QStringLiteral("30") << 3 << int(Dialogos::Resposta::Cancelar) << QList<int>();
     }
     void portaAcimaDe16() {
         QFETCH(QString, texto);
         QFETCH(int, idioma);
+        QFETCH(int, resposta);
+        QFETCH(QList<int>, paginas);
         Bancada b(m_porta);
         globais().IdiomaAtual = quint8(idioma);
         // A real port there: it must stay closed all the same.
         teste::Simulador sim(b.caminho(), texto.toInt());
         QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
         b.painel.porta = texto;
-        // Were there a Yes button, this would press it.
-        b.caixas.respostas.enqueue(Dialogos::Resposta::Sim);
+        b.caixas.respostas.enqueue(Dialogos::Resposta(resposta));
         b.conexao.clique();
         QCOMPARE(b.caixas.caixas.size(), 1);
         const auto& c = b.caixas.caixas.first();
         QCOMPARE(c.icone, Dialogos::Icone::Informacao);
         QCOMPARE(c.titulo, Traduz(QStringLiteral("Porta Serial COM")));
-        QCOMPARE(c.botoes, Dialogos::Botoes::Ok);
-        // The advice of the question that offered the help video, without that offer.
-        const QString separador = QStringLiteral("\r\n\r\n");
-        const QStringList conselho = Traduz(QStringLiteral("Porta 16")).split(separador);
-        QCOMPARE(conselho.size(), 3);
-        QCOMPARE(c.texto, conselho.mid(0, 2).join(separador));
-        QCOMPARE(b.painel.paginas, QList<int>());
+        QCOMPARE(c.texto, Traduz(QStringLiteral("Porta 16")));
+        QVERIFY(!c.texto.isEmpty());
+        QCOMPARE(c.botoes, Dialogos::Botoes::SimNaoCancelar);
+        QCOMPARE(b.painel.paginas, paginas);
         QVERIFY(!b.enlace.portaAberta());
         QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
     }

@@ -1,5 +1,7 @@
 #include "app/DialogosQt.h"
 
+#include "app/Termos.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -60,6 +62,11 @@ std::optional<QString> DialogosQt::entrada(const QString& titulo, const QString&
     if (!ok)
         return std::nullopt;
     return r;
+}
+
+bool DialogosQt::termos() {
+    Termos janela(QApplication::activeWindow());
+    return janela.exec() == QDialog::Accepted;
 }
 
 } // namespace tarsel

@@ -15,7 +15,9 @@
 #include "link/Identificacao.h"
 #include "link/MapaPortas.h"
 #include "link/ModeloBox.h"
+#include "online/Servidor.h"
 #include "store/Configuracao.h"
+#include "store/Sincronizacao.h"
 #include "tela/Conversoes.h"
 #include "tela/Tela.h"
 
@@ -99,6 +101,7 @@ Inicial::Inicial(QWidget* parent)
         xIdioma janela(this);
         janela.exec();
     });
+    m_barra->defineAcao(Botao::PanicFull, [this] { AbrePaginaServidor(9); });
     connect(m_barra, &BarraBotoes::pairou, this, &Inicial::pairaBotao);
     connect(m_imgAtualizar, &QToolButton::clicked, this, [this] {
         m_identificacao->AtualizaModelo();
@@ -128,6 +131,8 @@ void Inicial::registraTela(const QString& nome, int botao, int entrada, Fabrica 
 }
 
 void Inicial::carrega() {
+    // Before anything else: the import may bring back the remembered choices this load restores.
+    OfereceImportacao();
     Traducao_Form_Inicial();
     MostraStatus(QStringLiteral("Branco"));
     globais().TituloPrincipal = QStringLiteral("Voltrace Tarsel v.") + globais().Versao;
@@ -235,8 +240,8 @@ void Inicial::CarregaPortas() {
         m_cbPortas->setCurrentText(QString());
 }
 
-void Inicial::AbrePaginaServidor(int) {
-    // The server's link page arrives with the online services.
+void Inicial::AbrePaginaServidor(int n) {
+    tarsel::AbrePaginaServidor(n);
 }
 
 void Inicial::conectado() {

@@ -6,6 +6,8 @@
 #include "app/Partida.h"
 #include "app/Telas.h"
 #include "base/Globais.h"
+#include "tela/AbreLink.h"
+#include "tela/EsperaOcupada.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +25,10 @@ int Inicio::executa(int argc, char** argv) {
     QApplication::setApplicationVersion(VersaoPrograma);
     DialogosQt dialogosQt;
     instalaDialogos(&dialogosQt);
+    // Server requests wait with the busy cursor and no input; their addresses go to the browser.
+    EsperaOcupada espera;
+    instalaEsperaRede(&espera);
+    InstalaNavegadorSistema();
 
     globais().Versao = VersaoPrograma;
     // The splash is painted before the checks, which may take a while (online steps).
@@ -33,6 +39,7 @@ int Inicio::executa(int argc, char** argv) {
 
     if (!ExecutaPartida(QApplication::applicationDirPath())) {
         delete xScreen;
+        instalaEsperaRede(nullptr);
         instalaDialogos(nullptr);
         return 1;
     }
@@ -55,6 +62,7 @@ int Inicio::executa(int argc, char** argv) {
             codigo = QApplication::exec();
         }
     }
+    instalaEsperaRede(nullptr);
     instalaDialogos(nullptr);
     return codigo;
 }

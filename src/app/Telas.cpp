@@ -1,6 +1,7 @@
 #include "app/Telas.h"
 
 #include "app/Inicial.h"
+#include "app/Sobre.h"
 #include "base/Globais.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
@@ -14,6 +15,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
+    principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
 }
 
 } // namespace tarsel

@@ -18,6 +18,9 @@ public:
     virtual Resposta mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes = Botoes::Ok) = 0;
     // An input box; nothing when the user cancels.
     virtual std::optional<QString> entrada(const QString& titulo, const QString& texto, const QString& padrao = {}) = 0;
+    // The terms window, modal: true when the user accepts them. Its language flags change the language
+    // and store it. Until a window layer answers, the terms count as accepted (its first button).
+    virtual bool termos() { return true; }
 
     // The common error box: description + " Nº: " + number, titled "Nº " + number (or a given prefix).
     void erro(int numero, const QString& descricao, const QString& prefixoTitulo = QStringLiteral("Nº "));

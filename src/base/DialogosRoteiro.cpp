@@ -1,5 +1,7 @@
 #include "base/DialogosRoteiro.h"
 
+#include "base/Globais.h"
+
 #include <QStringList>
 
 namespace tarsel {
@@ -31,6 +33,13 @@ std::optional<QString> DialogosRoteiro::entrada(const QString& titulo, const QSt
     if (!entradas.isEmpty())
         return entradas.dequeue();
     return padrao;
+}
+
+bool DialogosRoteiro::termos() {
+    termosMostrados << globais().IdiomaAtual;
+    if (aoMostrarTermos)
+        aoMostrarTermos();
+    return respostasTermos.isEmpty() ? true : respostasTermos.dequeue();
 }
 
 QStringList DialogosRoteiro::textos() const {

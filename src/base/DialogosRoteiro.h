@@ -24,12 +24,19 @@ public:
 
     Resposta mensagem(Icone icone, const QString& titulo, const QString& texto, Botoes botoes) override;
     std::optional<QString> entrada(const QString& titulo, const QString& texto, const QString& padrao) override;
+    bool termos() override;
 
     QList<Caixa> caixas;                         // every box shown, in order
     QQueue<Resposta> respostas;                  // next answers to message boxes
     QQueue<std::optional<QString>> entradas;     // next answers to input boxes
     Resposta respostaPadrao = Resposta::Ok;      // when the queue is empty (Sim for yes/no boxes)
     std::function<void(const Caixa&)> aoMostrar; // runs while the box is "open"
+
+    // The terms window: the language it was shown in, each time; the answers (accepted when empty);
+    // what runs while it is "open" (a test's flag click).
+    QList<quint8> termosMostrados;
+    QQueue<bool> respostasTermos;
+    std::function<void()> aoMostrarTermos;
 
     QStringList textos() const;
     QStringList titulos() const;

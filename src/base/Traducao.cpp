@@ -243,13 +243,18 @@ constexpr LinhaTexto TabelaTextos[] = {
      "2. Si la dirección de su caja está por encima de la dirección del puerto 16, cámbiela por una inferior\r\n\r\n"
      "3. Si necesita ayuda tenemos un video explicativo, un proceso simple y rápido, haga clic en Sí para "
      "ver el video"},
-    {"Porta 16 sem vídeo",
-     "1. Voltrace Tarsel funciona corretamente até a Porta Serial COM 16\r\n\r\n"
-     "2. Se o endereço da sua Box estiver acima do endereço de porta 16 altere-a para uma inferior",
-     "1. Voltrace Tarsel works correctly up to Serial COM Port 16\r\n\r\n"
-     "2. If the address of your Box is above port address 16, change it to a lower one",
-     "1. Voltrace Tarsel funciona correctamente hasta el puerto COM serie 16\r\n\r\n"
-     "2. Si la dirección de su caja está por encima de la dirección del puerto 16, cámbiela por una inferior"},
+    // Online services, saved-data synchronisation, about and terms windows.
+    {"Endereço recusado", DaChave, "Address refused", "Dirección rechazada"},
+    {"MSG_ENDERECO_RECUSADO",
+     "O servidor indicou um endereço que não é uma página da internet (http ou https). Por segurança ele não "
+     "foi aberto:",
+     "The server gave an address that is not a web page (http or https). For safety it was not opened:",
+     "El servidor indicó una dirección que no es una página de internet (http o https). Por seguridad no se "
+     "abrió:"},
+    {"Termos de Uso", DaChave, "Terms of Use", "Términos de Uso"},
+    {"Contato", DaChave, "Contact", "Contacto"},
+    {"Central de Atendimento", DaChave, "Help Desk", "Centro de Atención"},
+    {"Site do produto", DaChave, "Product website", "Sitio del producto"},
     // Keys whose Portuguese text is the key itself, and the texts of the about and terms windows.
     {"Cores", DaChave, "Colors", "Colores"},
     {"Resolução", DaChave, "Resolution", "Resolución"},
@@ -618,6 +623,49 @@ constexpr LinhaMensagem TabelaMensagens[] = {
       {" Voltrace Tarsel - Error de conexión",
        "Computadora no conectada a Internet.\r\n\r\n"
        "Se requiere conexión a Internet para Voltrace Tarsel.",
+       nullptr}}},
+    // Saved-data synchronisation: what went wrong instead of the success box.
+    {"MSG_SYNC_SEM_USUARIO",
+     Icone::Exclamacao,
+     {{"Sincronização de dados",
+       "Não foram encontrados dados salvos para sincronizar: o arquivo 'User.tsl' não existe na pasta do "
+       "programa.\r\n\r\nNenhum dado foi alterado.",
+       nullptr},
+      {"Data synchronization",
+       "No saved data was found to synchronize: the file 'User.tsl' is not in the program folder.\r\n\r\n"
+       "No data was changed.",
+       nullptr},
+      {"Sincronización de datos",
+       "No se encontraron datos guardados para sincronizar: el archivo 'User.tsl' no está en la carpeta del "
+       "programa.\r\n\r\nNingún dato fue modificado.",
+       nullptr}}},
+    {"MSG_SYNC_USUARIO_INVALIDO",
+     Icone::Critico,
+     {{"Sincronização de dados",
+       "O arquivo 'User.tsl' está danificado ou não é um banco de dados do programa e não pôde ser lido."
+       "\r\n\r\nNenhum dado foi importado.",
+       nullptr},
+      {"Data synchronization",
+       "The file 'User.tsl' is damaged or is not a database of this program and could not be read.\r\n\r\n"
+       "No data was imported.",
+       nullptr},
+      {"Sincronización de datos",
+       "El archivo 'User.tsl' está dañado o no es una base de datos del programa y no se pudo leer.\r\n\r\n"
+       "Ningún dato fue importado.",
+       nullptr}}},
+    {"MSG_SYNC_FALHA_GRAVACAO",
+     Icone::Critico,
+     {{"Sincronização de dados",
+       "Não foi possível gravar os dados importados no arquivo 'Config.tsl'.\r\n\r\n"
+       "Nenhum dado foi alterado; feche outros programas que usem o arquivo e tente novamente.",
+       nullptr},
+      {"Data synchronization",
+       "The imported data could not be written to the file 'Config.tsl'.\r\n\r\n"
+       "No data was changed; close other programs that use the file and try again.",
+       nullptr},
+      {"Sincronización de datos",
+       "No fue posible grabar los datos importados en el archivo 'Config.tsl'.\r\n\r\n"
+       "Ningún dato fue modificado; cierre otros programas que usen el archivo e inténtelo de nuevo.",
        nullptr}}},
 };
 // clang-format on

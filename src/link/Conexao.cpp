@@ -62,9 +62,10 @@ void Conexao::clique() {
         return;
     }
     if (*numero > MaiorPortaUsavel) {
-        // Only the advice: the help video it used to offer has no link on the server yet.
-        dialogos().mensagem(Dialogos::Icone::Informacao, Traduz(QStringLiteral("Porta Serial COM")),
-                            Traduz(QStringLiteral("Porta 16 sem vídeo")), Dialogos::Botoes::Ok);
+        const auto r = dialogos().mensagem(Dialogos::Icone::Informacao, Traduz(QStringLiteral("Porta Serial COM")),
+                                           Traduz(QStringLiteral("Porta 16")), Dialogos::Botoes::SimNaoCancelar);
+        if (r == Dialogos::Resposta::Sim)
+            m_painel.AbrePaginaServidor(3);
         return;
     }
     conecta(static_cast<int>(std::lround(*numero)));

@@ -1,10 +1,14 @@
 #include "store/PrimeiroUso.h"
 
+#include "base/Dialogos.h"
+#include "store/Sincronizacao.h"
+
 namespace tarsel {
 
-// The terms window and the import of saved data arrive with the synchronisation: start-up goes on.
 bool VerificaPrimeiroUso() {
-    return true;
+    if (LeSyncbd() != QLatin1String("0"))
+        return true;
+    return dialogos().termos();
 }
 
 } // namespace tarsel

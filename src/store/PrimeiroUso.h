@@ -2,8 +2,8 @@
 
 namespace tarsel {
 
-// First start of a newly installed database: shows the terms window while it is new; false when the
-// user refuses them (the program ends). Saved-data synchronisation fills this in; until then it goes on.
+// First start of a newly installed database (syncbd "0"): shows the terms window. False when the user
+// refuses them (the program ends). syncbd is not changed here.
 bool VerificaPrimeiroUso();
 
 } // namespace tarsel

@@ -1,6 +1,7 @@
 #include "tela/AbreLink.h"
 
 #include "base/Globais.h"
+#include "online/Servidor.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -21,6 +22,10 @@ void AbreLink(const QString& alvo) {
     }
     if (url.isValid())
         QDesktopServices::openUrl(url);
+}
+
+void InstalaNavegadorSistema() {
+    instalaNavegador([](const QUrl& url) { QDesktopServices::openUrl(url); });
 }
 
 } // namespace tarsel

@@ -8,4 +8,7 @@ namespace tarsel {
 // A relative document path is taken from the program folder.
 void AbreLink(const QString& alvo);
 
+// Makes the server's addresses go to the system's browser (the online steps cannot reach it themselves).
+void InstalaNavegadorSistema();
+
 } // namespace tarsel
