@@ -37,9 +37,9 @@ const QList<Documento> Documentos = {
      QStringLiteral("Comando"), QStringLiteral("Descrição"), QStringLiteral("(sem descrição)")},
     {QStringLiteral("xEDK_USA.pdf"), 2, QStringLiteral("Voltrace Tarsel"), QStringLiteral("Diagnostics mode commands"),
      QStringLiteral("These are the commands the Voltrace Tarsel console knows. Type or pick a command in the "
-                    "command field and click Execute: the phone's answer shows on the left and, on the right, the "
+                    "command field and click Run: the phone's answer shows on the left and, on the right, the "
                     "saved answer of a good board of the same model. When the two match, the console shows the "
-                    "Auto Comparator mark. Serial numbers and other board identities show as xxxxx® in the saved "
+                    "Auto Comparador mark. Serial numbers and other board identities show as xxxxx® in the saved "
                     "answers."),
      QStringLiteral("Command"), QStringLiteral("Description"), QStringLiteral("(no description)")},
     {QStringLiteral("xEDK_ES.pdf"), 3, QStringLiteral("Voltrace Tarsel"),
