@@ -2,6 +2,7 @@
 
 #include "app/Inicial.h"
 #include "base/Globais.h"
+#include "console/EditorDados.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -14,6 +15,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
+    principal.registraTela<EditorDados>(NomeTela::EditorDados);
 }
 
 } // namespace tarsel
