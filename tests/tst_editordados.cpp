@@ -67,7 +67,7 @@ private slots:
         QTest::addColumn<QString>("painel");
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("aGravar");
-        const QString sinal = QStringLiteral("\u240D");
+        const QString sinal = QStringLiteral("\u21B5");
         QTest::newRow("an untouched pane keeps the console's line ends and the echo's CR")
             << QStringLiteral("\r\n\r\r\nbuck0: 1 mV\r\n[1:2] :-) ")
             << QStringLiteral("\n") + sinal + QStringLiteral("\nbuck0: 1 mV\n[1:2] :-) ") << QString()

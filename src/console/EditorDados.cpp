@@ -58,6 +58,13 @@ EditorDados::EditorDados(ContextoTela& contexto)
     Recarrega();
 }
 
+EditorDados::~EditorDados() {
+    // The lists are destroyed after this window's own members: the focus leaving an edited list then
+    // "activates" it, and a reload must not run on a half-destroyed window.
+    m_comboAparelhos->disconnect(this);
+    m_txtComandos->disconnect(this);
+}
+
 void EditorDados::montaTela() {
     resize(1180, 660);
     auto* raiz = new QVBoxLayout(this);

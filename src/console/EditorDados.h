@@ -17,6 +17,7 @@ class EditorDados : public Tela {
     Q_OBJECT
 public:
     explicit EditorDados(ContextoTela& contexto);
+    ~EditorDados() override;
 
     // Reloads both panes for the model and command of the lists.
     void Recarrega();

@@ -7,7 +7,7 @@ namespace tarsel::EditorDadosRegras {
 
 namespace {
 
-const QChar SinalCr(0x240D);
+const QChar SinalCr(0x21B5); // "↵", in the fonts the program ships with
 
 } // namespace
 

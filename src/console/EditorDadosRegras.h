@@ -37,7 +37,7 @@ QString TiraMarca(const QString& texto, const QStringList& mascaras);
 
 // A saved answer keeps the console's line ends: CR LF, and the echo's lone CR before them. A text box
 // would make every CR a line break of its own, so the pane shows CR LF as a line break and a lone CR as
-// the visible sign U+240D, and the way back restores both.
+// the visible sign "↵" (U+21B5), and the way back restores both.
 QString TextoParaPainel(const QString& gravado);
 QString TextoDoPainel(const QString& painel);
 // What to store for a pane: the saved text itself while the pane still shows it unchanged (whatever its
