@@ -150,6 +150,12 @@ private slots:
         QCOMPARE(e->Label2()->text(), QStringLiteral("IP 8 Plus"));
         QCOMPARE(R::TextoDoPainel(e->txtConsole()->toPlainText()), dados(QStringLiteral("IP 8"), Gauge));
         QCOMPARE(R::TextoDoPainel(e->txtComparador()->toPlainText()), dados(QStringLiteral("IP 8 Plus"), Gauge));
+        // No family is called "IP X Plus": its pane stays empty.
+        b.escolhe(QStringLiteral("IP X"), Gauge);
+        QCOMPARE(e->Label1()->text(), QStringLiteral("IP X"));
+        QVERIFY(!e->txtConsole()->toPlainText().isEmpty());
+        QVERIFY(e->txtComparador()->toPlainText().isEmpty());
+        QVERIFY(e->Label2()->text().isEmpty());
     }
 
     void plusSemRespostaNaoMudaNada() {
@@ -205,30 +211,41 @@ private slots:
 
     void tiraMarcaNaJanela_data() {
         QTest::addColumn<QString>("mascara");
+        QTest::addColumn<bool>("esquerdo");
         QTest::addColumn<bool>("muda");
-        QTest::newRow("a mask with 'jox' leaves the panes as they are") << QStringLiteral("gas 'jox'gauge") << false;
+        QTest::newRow("a mask with 'jox' leaves the panes as they are")
+            << QStringLiteral("gas 'jox'gauge") << true << false;
         QTest::newRow("the same mask without the marker masks the left pane and saves it")
-            << QStringLiteral("gas gauge") << true;
+            << QStringLiteral("gas gauge") << true << true;
+        QTest::newRow("the right button masks the right pane alone") << QStringLiteral("gas gauge") << false << true;
     }
     void tiraMarcaNaJanela() {
         QFETCH(QString, mascara);
+        QFETCH(bool, esquerdo);
         QFETCH(bool, muda);
         Bancada b(QStringLiteral("insert into M (String) values ('%1')").arg(QString(mascara).replace("'", "''")));
         b.escolhe(QStringLiteral("IP 7"), Gauge);
-        const QString antes = dados(QStringLiteral("IP 7"), Gauge);
-        const QString painelAntes = b.editor->txtConsole()->toPlainText();
-        const QString direitaAntes = b.editor->txtComparador()->toPlainText();
-        b.editor->Command3()->click();
-        QCOMPARE(b.editor->txtComparador()->toPlainText(), direitaAntes);
+        const QString modeloMudado = esquerdo ? QStringLiteral("IP 7") : QStringLiteral("IP 7 Plus");
+        const QString modeloFixo = esquerdo ? QStringLiteral("IP 7 Plus") : QStringLiteral("IP 7");
+        QPlainTextEdit* painelMudado = esquerdo ? b.editor->txtConsole() : b.editor->txtComparador();
+        QPlainTextEdit* painelFixo = esquerdo ? b.editor->txtComparador() : b.editor->txtConsole();
+        const QString antes = dados(modeloMudado, Gauge);
+        const QString fixoAntes = dados(modeloFixo, Gauge);
+        const QString painelAntes = painelMudado->toPlainText();
+        const QString fixoPainelAntes = painelFixo->toPlainText();
+        (esquerdo ? b.editor->Command3() : b.editor->Command1())->click();
+        QCOMPARE(painelFixo->toPlainText(), fixoPainelAntes);
+        QCOMPARE(dados(modeloFixo, Gauge), fixoAntes);
         QVERIFY(b.editor->windowTitle().startsWith(QStringLiteral("Salvo ")));
         if (muda) {
             QString esperado = antes;
             esperado.replace(QStringLiteral("gas gauge"), MarcaMascara);
-            QCOMPARE(dados(QStringLiteral("IP 7"), Gauge), esperado);
-            QVERIFY(b.editor->txtConsole()->toPlainText().contains(MarcaMascara));
+            QVERIFY(esperado != antes);
+            QCOMPARE(dados(modeloMudado, Gauge), esperado);
+            QVERIFY(painelMudado->toPlainText().contains(MarcaMascara));
         } else {
-            QCOMPARE(b.editor->txtConsole()->toPlainText(), painelAntes);
-            QCOMPARE(dados(QStringLiteral("IP 7"), Gauge), antes);
+            QCOMPARE(painelMudado->toPlainText(), painelAntes);
+            QCOMPARE(dados(modeloMudado, Gauge), antes);
         }
     }
 
@@ -254,6 +271,18 @@ private slots:
         QCOMPARE(banco.valor(QStringLiteral("select count(*) from M")).toInt(), antes + acrescimo);
         if (acrescimo)
             QVERIFY(LeMascaras(banco).contains(*resposta));
+    }
+
+    // A mask list the database refuses: the box says why, with its information icon, titled "Erro".
+    void adicionaMarcaRecusada() {
+        Bancada b(QStringLiteral("drop table M"));
+        b.dialogos.entradas.enqueue(QStringLiteral("F5D123"));
+        b.editor->Command2()->click();
+        QCOMPARE(b.dialogos.caixas.size(), 2);
+        QCOMPARE(b.dialogos.caixas.at(1).titulo, QStringLiteral("Erro"));
+        QCOMPARE(b.dialogos.caixas.at(1).icone, Dialogos::Icone::Informacao);
+        QVERIFY2(b.dialogos.caixas.at(1).texto.contains(QStringLiteral("M")),
+                 qPrintable(b.dialogos.caixas.at(1).texto));
     }
 
     // The main window knows the editor by name and gives it no button: only the console opens it.
