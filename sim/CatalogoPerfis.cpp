@@ -39,6 +39,11 @@ bool CatalogoPerfis::carrega(const QString& pasta, QString* erro) {
             modelosVistos.insert(modelo);
         }
         perfil.completaCom(comum);
+        const QStringList desconhecidos = perfil.marcadoresDesconhecidos();
+        if (!desconhecidos.isEmpty()) {
+            *erro = QStringLiteral("%1: no \".var %2\" section for {%2}").arg(caminho, desconhecidos.first());
+            return false;
+        }
         m_perfis.append(perfil);
     }
     if (!perfilDaFamilia(FamiliaPadrao)) {

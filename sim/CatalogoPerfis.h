@@ -19,6 +19,8 @@ public:
     // number; null only when the folder lacks the default family.
     const PerfilPlaca* perfilDoModelo(const QString& modelo) const;
     const PerfilPlaca* perfilDaFamilia(const QString& familia) const;
+    // Every family's profile, in file name order.
+    const QList<PerfilPlaca>& perfis() const { return m_perfis; }
 
 private:
     QList<PerfilPlaca> m_perfis;

@@ -1,6 +1,8 @@
 #include "PerfilPlaca.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace tarsel {
 
@@ -85,6 +87,38 @@ bool PerfilPlaca::temSecao(const QString& comando) const {
 
 QList<QByteArray> PerfilPlaca::secao(const QString& comando) const {
     return m_secoes.value(normalizaComando(comando));
+}
+
+QStringList PerfilPlaca::variaveis() const {
+    const QString prefixo = secaoVariavel(QString());
+    QStringList nomes;
+    for (auto it = m_secoes.cbegin(); it != m_secoes.cend(); ++it) {
+        if (it.key().startsWith(prefixo))
+            nomes << it.key().mid(prefixo.size());
+    }
+    nomes.sort();
+    return nomes;
+}
+
+QStringList PerfilPlaca::marcadoresDesconhecidos() const {
+    QSet<QString> conhecidos{QStringLiteral("modelo"), QStringLiteral("comando")};
+    for (const QString& nome : variaveis())
+        conhecidos.insert(nome);
+    static const QRegularExpression marcador(QStringLiteral("\\{([a-z0-9-]+)\\}"));
+    QSet<QString> desconhecidos;
+    for (auto it = m_secoes.cbegin(); it != m_secoes.cend(); ++it) {
+        for (const QByteArray& linha : it.value()) {
+            auto achados = marcador.globalMatch(QString::fromLatin1(linha));
+            while (achados.hasNext()) {
+                const QString nome = achados.next().captured(1);
+                if (!conhecidos.contains(nome))
+                    desconhecidos.insert(nome);
+            }
+        }
+    }
+    QStringList lista(desconhecidos.cbegin(), desconhecidos.cend());
+    lista.sort();
+    return lista;
 }
 
 void PerfilPlaca::completaCom(const PerfilPlaca& outro) {

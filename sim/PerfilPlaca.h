@@ -26,12 +26,19 @@ public:
     bool temSecao(const QString& comando) const;
     // Answer lines of a command (compared as normalizaComando does); empty when it has no section.
     QList<QByteArray> secao(const QString& comando) const;
+    // Names of the variable fragments ("serie" for the section ".var serie"), sorted: each section lists the
+    // values one fragment may take, one a line, and a start of the shell picks one of them.
+    QStringList variaveis() const;
+    // The placeholders "{name}" used in the answer lines that name no variable, "modelo" or "comando".
+    QStringList marcadoresDesconhecidos() const;
     // Adds the sections of another profile that this one does not have (the shared answers).
     void completaCom(const PerfilPlaca& outro);
 
     // The form under which commands are compared: blanks at the ends dropped, inner runs of blanks made
     // one, letters in lower case.
     static QString normalizaComando(const QString& comando);
+    // Section name of a variable fragment.
+    static QString secaoVariavel(const QString& nome) { return QStringLiteral(".var ") + nome; }
 
 private:
     QString m_familia;

@@ -44,6 +44,14 @@ ShellDiagnostico::ShellDiagnostico(const PerfilPlaca& perfil, const Configuracao
     // Same board, same session: runs are repeatable.
     m_sessao = m_sorteio.generate();
     m_contador = m_sorteio.bounded(0x10000u);
+    // The variable fragments come from their own generator, so that the seed changes them and nothing else.
+    const quint32 partes[2] = {quint32(configuracao.semente), quint32(configuracao.semente >> 32)};
+    QRandomGenerator escolha(partes, 2);
+    for (const QString& nome : perfil.variaveis()) {
+        const QList<QByteArray> valores = perfil.secao(PerfilPlaca::secaoVariavel(nome));
+        if (!valores.isEmpty())
+            m_variaveis.insert(nome, valores.at(escolha.bounded(int(valores.size()))));
+    }
 }
 
 QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
@@ -79,6 +87,8 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
     for (QByteArray& l : corpo) {
         l.replace("{modelo}", m_configuracao.modelo.toLatin1());
         l.replace("{comando}", primeiraPalavra);
+        for (auto it = m_variaveis.cbegin(); it != m_variaveis.cend(); ++it)
+            l.replace(QByteArray("{") + it.key().toLatin1() + '}', it.value());
     }
     if (falhas.lixo && !consultaModelo) {
         for (int i = 0; i < corpo.size(); ++i) {

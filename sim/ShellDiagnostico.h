@@ -5,6 +5,7 @@
 #include "Transmissor.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QRandomGenerator>
 #include <QString>
@@ -21,6 +22,9 @@ public:
         int pensaMs = 3;       // before an answer starts
         int pausaMs = 1500;    // the mid-answer pause of the "pausa" fault
         int reinicioMs = 2000; // from "Reset" to the prompt
+        // Picks the variable fragments of this start (serial numbers, unique ids, addresses); the same seed
+        // gives the same board.
+        quint64 semente = 0;
     };
 
     static const QString ConsultaModelo;
@@ -34,6 +38,9 @@ public:
     // "[" + 8 hex + ":" + 8 hex + "] :-) ", the second number moving on at every prompt.
     QByteArray proximoPrompt();
 
+    // The value each variable fragment took at this start, by name.
+    const QHash<QString, QByteArray>& variaveis() const { return m_variaveis; }
+
 private:
     QList<QByteArray> linhasDaConsultaModelo();
     QList<QByteArray> linhasComFalhaRail(const QString& comando) const;
@@ -43,6 +50,7 @@ private:
     const PerfilPlaca& m_perfil;
     Configuracao m_configuracao;
     QRandomGenerator m_sorteio;
+    QHash<QString, QByteArray> m_variaveis;
     quint32 m_sessao;
     quint32 m_contador;
     int m_consultasModelo = 0;

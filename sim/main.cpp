@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTextStream>
@@ -60,6 +61,43 @@ bool leInteiro(const QCommandLineParser& parser, const QString& opcao, int minim
     return true;
 }
 
+// The families with their first model number, or every value of every variable fragment (for the mask
+// list of the reference data: each is a text the comparator must blank out).
+int imprimeCatalogo(const CatalogoPerfis& catalogo, bool familias) {
+    QTextStream saida(stdout);
+    QStringList valores;
+    for (const PerfilPlaca& perfil : catalogo.perfis()) {
+        if (familias) {
+            saida << perfil.familia() << '\t' << perfil.modelos().value(0) << '\n';
+            continue;
+        }
+        for (const QString& nome : perfil.variaveis()) {
+            for (const QByteArray& valor : perfil.secao(PerfilPlaca::secaoVariavel(nome)))
+                valores << QString::fromLatin1(valor);
+        }
+    }
+    valores.sort();
+    valores.removeDuplicates();
+    for (const QString& v : valores)
+        saida << v << '\n';
+    return 0;
+}
+
+// What goes back on the line for one command, without the pacing and without a terminal: the recording
+// tool of the reference data reads it. Pauses are left out; an endless answer is written once.
+int imprimeResposta(const PerfilPlaca& perfil, const ShellDiagnostico::Configuracao& configuracao,
+                    const QString& comando) {
+    ShellDiagnostico shell(perfil, configuracao);
+    QByteArray bytes;
+    for (const Trecho& t : shell.responde(comando.toLatin1())) {
+        if (t.tipo == Trecho::Tipo::Dados || t.tipo == Trecho::Tipo::SemFim)
+            bytes += t.dados;
+    }
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,7 +129,23 @@ int main(int argc, char** argv) {
                                         QStringLiteral("MS"));
     const QCommandLineOption opPerfis(QStringLiteral("perfis"), QStringLiteral("Folder of the board profiles."),
                                       QStringLiteral("DIR"));
-    parser.addOptions({opPasta, opPorta, opModelo, opFalha, opPausa, opPensa, opReinicio, opPerfis});
+    const QCommandLineOption opSemente(
+        QStringLiteral("semente"),
+        QStringLiteral("Seed of the variable fragments (serial numbers, ids); random when not given."),
+        QStringLiteral("N"));
+    const QCommandLineOption opResponde(
+        QStringLiteral("responde"),
+        QStringLiteral("Print the bytes the shell sends for this command line (echo, answer, prompt) and exit; "
+                       "no terminal is opened."),
+        QStringLiteral("COMANDO"));
+    const QCommandLineOption opVariaveis(
+        QStringLiteral("variaveis"),
+        QStringLiteral("Print every value a variable fragment can take on any board, one a line, and exit."));
+    const QCommandLineOption opFamilias(
+        QStringLiteral("familias"),
+        QStringLiteral("Print each board's family and its first model number, tab-separated, and exit."));
+    parser.addOptions({opPasta, opPorta, opModelo, opFalha, opPausa, opPensa, opReinicio, opPerfis, opSemente,
+                       opResponde, opVariaveis, opFamilias});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -116,12 +170,26 @@ int main(int argc, char** argv) {
         !leInteiro(parser, opReinicio.names().first(), 0, 600000, &configuracao.reinicioMs))
         return falha(QStringLiteral("times are whole milliseconds"));
 
+    if (parser.isSet(opSemente)) {
+        bool ok = false;
+        configuracao.semente = parser.value(opSemente).toULongLong(&ok);
+        if (!ok)
+            return falha(QStringLiteral("--semente takes a whole number from 0 to 18446744073709551615"));
+    } else {
+        configuracao.semente = QRandomGenerator::system()->generate64();
+    }
+
     CatalogoPerfis catalogo;
     QString erro;
     const QString pastaPerfis = parser.isSet(opPerfis) ? parser.value(opPerfis) : perfisPadrao();
     if (!catalogo.carrega(pastaPerfis, &erro))
         return falha(erro);
     const PerfilPlaca* perfil = catalogo.perfilDoModelo(configuracao.modelo);
+
+    if (parser.isSet(opFamilias) || parser.isSet(opVariaveis))
+        return imprimeCatalogo(catalogo, parser.isSet(opFamilias));
+    if (parser.isSet(opResponde))
+        return imprimeResposta(*perfil, configuracao, parser.value(opResponde));
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, descritoresSinal) != 0)
         return falha(QStringLiteral("socketpair failed"));
@@ -151,7 +219,7 @@ int main(int argc, char** argv) {
     std::printf("READY COM%d %s\n", porta, terminal.escravo().toLocal8Bit().constData());
     std::fflush(stdout);
     QTextStream(stderr) << "tarsel-sim: " << link << " -> " << terminal.escravo() << ", model " << configuracao.modelo
-                        << " (" << perfil->familia() << " board)" << Qt::endl;
+                        << " (" << perfil->familia() << " board), --semente " << configuracao.semente << Qt::endl;
 
     const int codigo = app.exec();
     terminal.fecha();

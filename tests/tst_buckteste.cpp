@@ -75,7 +75,10 @@ bool mostraAsFiguras(const QListWidget* lista) {
     return true;
 }
 
+// The saved answer of a model and command becomes `dados` (replacing the one the database ships with).
 void gravaDados(const QString& banco, const QString& aparelho, const QString& comando, const QString& dados) {
+    teste::executaSql(
+        banco, QStringLiteral("delete from Dados where Aparelho = '%1' and Comando = '%2'").arg(aparelho, comando));
     teste::executaSql(banco, QStringLiteral("insert into Dados (Aparelho, Comando, Dados) values ('%1', '%2', '%3')")
                                  .arg(aparelho, comando, dados));
 }
@@ -215,8 +218,23 @@ private slots:
         QVERIFY(b.dialogos.caixas.isEmpty());
     }
 
+    // The saved answer the database ships with lists the same bucks, numbered from buck0 as the phone does.
+    void comparadorDoBancoListaOsMesmosBucks() {
+        Bancada b;
+        QVERIFY(b.liga(QStringLiteral("A1778")));
+        QTRY_COMPARE_WITH_TIMEOUT(b.principal->lbModelo()->text(), QStringLiteral("A1778"), Espera);
+        BuckTeste* t = b.tela();
+        t->btBl(BuckTeste::Leitura)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!t->aguardando(), Espera);
+        QCOMPARE(t->ListView()->count(), 12);
+        QCOMPARE(textos(t->ListViewComparador()), textos(t->ListView()));
+        QCOMPARE(t->ListViewComparador()->item(0)->text(), QStringLiteral("   buck0 voltage: 1.050 V"));
+    }
+
     void semComparadorGravadoAListaFicaVazia() {
         Bancada b;
+        teste::executaSql(b.pasta.banco(),
+                          QStringLiteral("delete from Dados where Aparelho = 'IP 7' and Comando = 'buck'"));
         QVERIFY(b.liga(QStringLiteral("A1778")));
         QTRY_COMPARE_WITH_TIMEOUT(b.principal->lbModelo()->text(), QStringLiteral("A1778"), Espera);
         BuckTeste* t = b.tela();

@@ -367,6 +367,8 @@ private slots:
         QFETCH(QString, modelo);
         QFETCH(QString, comando);
         teste::PastaPrograma pasta;
+        // Only these saved answers, not the ones the database ships with.
+        teste::executaSql(pasta.banco(), QStringLiteral("delete from Dados"));
         teste::executaSql(pasta.banco(), QStringLiteral("insert into Dados (Aparelho, Comando, Dados) values "
                                                         "('IP 7', 'buck', 'gravado buck IP 7'), "
                                                         "('IP 7', 'buckcheck 5', 'gravado check IP 7'), "

@@ -199,6 +199,9 @@ private slots:
     void ritmoDaLinha();
     void novoComandoCancelaAResposta();
     void portaReabertaContinuaRespondendo();
+    void fragmentoIgualEmTodaResposta();
+    void perfilComFragmentoSemLista_data();
+    void perfilComFragmentoSemLista();
 
 private:
     QTemporaryDir m_pasta;
@@ -668,3 +671,55 @@ void TstSimulador::portaReabertaContinuaRespondendo() {
 
 QTEST_GUILESS_MAIN(TstSimulador)
 #include "tst_simulador.moc"
+
+// One start draws each variable fragment once: the Wi-Fi address is the same in every answer that shows it.
+void TstSimulador::fragmentoIgualEmTodaResposta() {
+    Simulador sim(m_pasta.path(), 3);
+    QVERIFY2(sim.pronto(), qPrintable(sim.erro()));
+    Porta porta;
+    QVERIFY(porta.abre(sim.link()));
+    const QByteArray configuracao = "syscfg print WMac";
+    porta.envia(configuracao);
+    QVERIFY(porta.esperaResposta(configuracao));
+    const QList<QByteArray> endereco = porta.linhas(configuracao);
+    QCOMPARE(endereco.size(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^([0-9a-f]{2}:){5}[0-9a-f]{2}$"))
+                 .match(QString::fromLatin1(endereco.first()))
+                 .hasMatch(),
+             endereco.first().constData());
+    porta.esquece();
+    const QByteArray propriedades = "wifi --properties";
+    porta.envia(propriedades);
+    QVERIFY(porta.esperaResposta(propriedades));
+    QVERIFY(porta.linhas(propriedades).contains("  mac: " + endereco.first()));
+}
+
+void TstSimulador::perfilComFragmentoSemLista_data() {
+    QTest::addColumn<QByteArray>("acrescimo");
+    QTest::addColumn<int>("codigo");
+    QTest::newRow("a fragment with its list of values is drawn")
+        << QByteArray("\n== .var placa-teste\nPT-000111\n\n== teste --id\nid: {placa-teste}\n") << 0;
+    QTest::newRow("a fragment nobody lists is refused at start")
+        << QByteArray("\n== teste --id\nid: {placa-teste}\n") << 2;
+}
+
+void TstSimulador::perfilComFragmentoSemLista() {
+    QFETCH(QByteArray, acrescimo);
+    QFETCH(int, codigo);
+    QTemporaryDir perfis;
+    for (const QString& nome : QDir(pastaPerfis()).entryList({QStringLiteral("*.txt")}, QDir::Files))
+        QVERIFY(QFile::copy(pastaPerfis() + u'/' + nome, perfis.filePath(nome)));
+    QFile comum(perfis.filePath(QStringLiteral("comum.txt")));
+    QVERIFY(comum.open(QIODevice::Append));
+    comum.write(acrescimo);
+    comum.close();
+    QProcess p;
+    p.start(QStringLiteral(TARSEL_SIM),
+            {QStringLiteral("--perfis"), perfis.path(), QStringLiteral("--responde"), QStringLiteral("teste --id")});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), codigo);
+    if (codigo == 0)
+        QVERIFY(p.readAllStandardOutput().startsWith("teste --id\r\nid: PT-000111\n["));
+    else
+        QVERIFY(p.readAllStandardError().contains("placa-teste"));
+}

@@ -3,6 +3,7 @@
 #include "app/Inicial.h"
 #include "app/Sobre.h"
 #include "base/Globais.h"
+#include "console/EditorDados.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -16,6 +17,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
+    principal.registraTela<EditorDados>(NomeTela::EditorDados);
 }
 
 } // namespace tarsel
