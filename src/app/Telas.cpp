@@ -2,6 +2,8 @@
 
 #include "app/Inicial.h"
 #include "base/Globais.h"
+#include "console/Master.h"
+#include "console/fmHelp.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -10,6 +12,8 @@
 namespace tarsel {
 
 void InstalaTelas(Inicial& principal) {
+    principal.registraTela<Master>(NomeTela::Master, Botao::Comandos);
+    principal.registraTela<fmHelp>(NomeTela::fmHelp);
     principal.registraTela<VCores>(NomeTela::VCores, Botao::VCore);
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
