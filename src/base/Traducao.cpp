@@ -36,6 +36,7 @@ constexpr LinhaTexto TabelaTextos[] = {
     {"HELP", DaChave, "HELP", "HELP"},
     {"Help PDF", DaChave, "Help PDF", "Help PDF"},
     {"Add", DaChave, "Add", "Add"},
+    {"Auto", DaChave, "Auto", "Auto"},
     {"DocumentoNaoEncontrado", "Documento não encontrado:", "Document not found:", "Documento no encontrado:"},
     {"Conectado", "Conectado", "Connected", "Conectado"},
     {"Conectar", "Conectar", "Connect", "Conectar"},

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -133,6 +134,8 @@ void Master::montaTela() {
     m_txtComandos->setFont(fixa);
     m_txtComandos->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_txtComandos->setMinimumContentsLength(30);
+    // A command is sent as typed: leaving the field must not swap it for a list entry in other letters.
+    m_txtComandos->completer()->setCaseSensitivity(Qt::CaseSensitive);
     connect(m_txtComandos, &QComboBox::editTextChanged, this, [this] { CarregaDadosSalvos(); });
     connect(m_txtComandos->lineEdit(), &QLineEdit::returnPressed, this, &Master::ExecutaComandoConsole);
     topo->addWidget(m_txtComandos, 1);

@@ -7,6 +7,7 @@
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -95,10 +96,20 @@ bool fmHelp::eventFilter(QObject* o, QEvent* e) {
             const auto* m = static_cast<QMouseEvent*>(e);
             const QTextCursor atual = m_txtConsole->textCursor();
             const int pos = m_txtConsole->cursorForPosition(m->position().toPoint()).position();
-            m_selecaoAntes = atual.hasSelection() && pos >= atual.selectionStart() && pos <= atual.selectionEnd()
-                                 ? atual.selectedText()
-                                 : QString();
+            // The second press of a double-click finds that selection already gone: it keeps the one taken.
+            const bool segundo =
+                m_ultimoClique.isValid() && m_ultimoClique.elapsed() <= QApplication::doubleClickInterval();
+            m_ultimoClique.start();
+            if (atual.hasSelection() && pos >= atual.selectionStart() && pos <= atual.selectionEnd())
+                m_selecaoAntes = atual.selectedText();
+            else if (!segundo)
+                m_selecaoAntes.clear();
         } else if (e->type() == QEvent::MouseButtonDblClick) {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            const QTextCursor atual = m_txtConsole->textCursor();
+            const int pos = m_txtConsole->cursorForPosition(m->position().toPoint()).position();
+            if (atual.hasSelection() && pos >= atual.selectionStart() && pos <= atual.selectionEnd())
+                m_selecaoAntes = atual.selectedText();
             if (!m_selecaoAntes.isEmpty()) {
                 escolhe(m_selecaoAntes);
                 m_selecaoAntes.clear();

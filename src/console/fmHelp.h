@@ -2,6 +2,8 @@
 
 #include "tela/TelaComando.h"
 
+#include <QElapsedTimer>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -44,6 +46,7 @@ private:
     QPushButton* m_btAdd = nullptr;
     QLineEdit* m_txt2 = nullptr;
     QString m_selecaoAntes;
+    QElapsedTimer m_ultimoClique;
 };
 
 } // namespace tarsel
