@@ -33,6 +33,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tarsel {
@@ -77,6 +78,9 @@ Master::Master(ContextoTela& contexto)
     , m_cores(CoresPadraoConsole()) {
     montaTela();
     aplicaTextos();
+    // The design colours, until the stored ones are applied.
+    for (int i = 0; i < 4; ++i)
+        aplicaCor(AlvoCor(i), m_cores[size_t(i)]);
     protege([this] {
         m_btSend->setEnabled(ocioso());
         CarregaListaComandos();
@@ -150,7 +154,8 @@ void Master::montaTela() {
     topo->addWidget(m_ckLimpar);
     auto* btNovo = novoBotao(QStringLiteral("btNovo"), QStringLiteral("+"));
     auto* btApagar = novoBotao(QStringLiteral("btApagar"), QStringLiteral("\u2212"));
-    auto* btRecent = novoBotao(QStringLiteral("btRecent"), QStringLiteral("\u231A"));
+    auto* btRecent = novoBotao(QStringLiteral("btRecent"));
+    btRecent->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     for (QPushButton* b : {btNovo, btApagar, btRecent}) {
         b->setFixedWidth(Twips(480));
         topo->addWidget(b);
@@ -334,6 +339,13 @@ void Master::montaTela() {
     m_btFecharHistorico->setObjectName(QStringLiteral("btFechar"));
     connect(m_btFecharHistorico, &QPushButton::clicked, this, &Master::fechaHistorico);
     m_frameHistorico->hide();
+    // The captions the panel covers keep their place while hidden: the panes must not move under it.
+    for (QWidget* w : {static_cast<QWidget*>(m_lbComparador), static_cast<QWidget*>(m_lbDispositivo),
+                       static_cast<QWidget*>(m_lbInfoDados), static_cast<QWidget*>(m_lbAutoComparador)}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
 }
 
 void Master::aplicaTextos() {
@@ -809,14 +821,17 @@ void Master::posicionaHistorico() {
     const int x = qMax(0, width() - largura - Margem);
     m_frameHistorico->setGeometry(x, Twips(g.topo), largura, qMax(Twips(g.altura), 120));
     const int alturaLista = qMax(Twips(g.alturaLista), 60);
-    m_lbHistorico->setGeometry(8, 6, largura / 2, 22);
+    const int topoLista = 26;
+    m_lbHistorico->setGeometry(8, 4, largura / 2, 20);
     m_lbHelp->adjustSize();
-    m_lbHelp->move(8 + Twips(g.larguraLista) - m_lbHelp->width(), 6);
-    m_listCmd->setGeometry(8, 32, Twips(g.larguraLista), alturaLista);
+    m_lbHelp->move(8 + Twips(g.larguraLista) - m_lbHelp->width(), 4);
+    m_listCmd->setGeometry(8, topoLista, Twips(g.larguraLista), alturaLista);
     const int xAjuda = 8 + Twips(g.larguraLista) + 6;
-    m_txtHelpAux->setGeometry(xAjuda, 32, qMax(0, larguraTotal - Twips(g.larguraLista) - 6), alturaLista);
+    m_txtHelpAux->setGeometry(xAjuda, topoLista, qMax(0, larguraTotal - Twips(g.larguraLista) - 6), alturaLista);
     m_btFecharHistorico->adjustSize();
-    m_btFecharHistorico->move(largura - m_btFecharHistorico->width() - 8, 32 + alturaLista + 8);
+    m_btFecharHistorico->move(
+        largura - m_btFecharHistorico->width() - 8,
+        qMin(topoLista + alturaLista + 4, m_frameHistorico->height() - m_btFecharHistorico->height() - 3));
 }
 
 void Master::mostraHistorico() {
@@ -878,8 +893,12 @@ void Master::abreHelpPdf() {
 }
 
 void Master::abreCores() {
-    if (!m_janelaCores)
+    if (!m_janelaCores) {
         m_janelaCores = new xCores(*this, this);
+        // Below the command line, over the comparator: the preview stays in sight.
+        const QPoint canto = mapToGlobal(QPoint(width() - m_janelaCores->width() - Margem, Twips(900)));
+        m_janelaCores->move(qMax(0, canto.x()), qMax(0, canto.y()));
+    }
     m_janelaCores->show();
     m_janelaCores->raise();
     m_janelaCores->activateWindow();
