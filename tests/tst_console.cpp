@@ -113,6 +113,13 @@ private slots:
         QVERIFY(m->lbAutoComparador()->isHidden());
         QVERIFY(!m->manutencao());
         QVERIFY(m->FrameHistorico()->isHidden());
+        // The split bar moves the comparator's edge to value × 8 twips; the console pane ends before it.
+        QScrollBar* barra = m->HScroll1();
+        QCOMPARE(barra->value(), barra->maximum());
+        const int largura = m->txtConsole()->width();
+        barra->setValue(barra->maximum() / 2);
+        QTRY_VERIFY(m->txtConsole()->width() < largura);
+        QCOMPARE(m->txtConsole()->width(), Twips(barra->value() * 8 - 220) - 8);
         // "Run" with no connection does nothing.
         m->defineComando(QStringLiteral("help"));
         m->ExecutaComandoConsole();
@@ -170,6 +177,7 @@ private slots:
         fmHelp* h = m->janelaHelp();
         QVERIFY(h);
         QCOMPARE(h->windowTitle(), QStringLiteral("Commands Help - Voltrace Tarsel"));
+        QCOMPARE(h->width(), Twips(11535));
         QCOMPARE(h->texto(), semCR(lista));
         // Nothing was sent by the button.
         QVERIFY(m->historico().isEmpty());
@@ -195,6 +203,43 @@ private slots:
         QVERIFY(!h->txt2()->isHidden());
         QVERIFY(h->btAdd()->isHidden());
         QTRY_VERIFY(h->txtConsole()->height() < altura);
+    }
+
+    // The help window takes the answers of its own code whole, echo included.
+    void ajudaRecebeSeuCodigo() {
+        Bancada b;
+        Master* m = b.console();
+        QVERIFY(m);
+        QVERIFY(b.conecta());
+        m->botao(QStringLiteral("btHelp"))->click();
+        fmHelp* h = m->janelaHelp();
+        QVERIFY(h);
+        QVERIFY(h->texto().isEmpty());
+        QVERIFY(b.principal->ContextoTela::envia(fmHelp::Codigo, QStringLiteral("help")));
+        QVERIFY(b.ocioso());
+        QVERIFY(h->texto().startsWith(QStringLiteral("\nhelp\nAvailable commands:")));
+        QVERIFY(m->textoConsole().isEmpty());
+    }
+
+    // The line lost while an answer streams in: what came stays in the console as its text, and "Run"
+    // waits for the next connection.
+    void desconexaoDuranteACopiaViva() {
+        Bancada b;
+        Master* m = b.console();
+        QVERIFY(m);
+        QVERIFY(b.conecta(QStringLiteral("A1778"), {QStringLiteral("sem-fim")}));
+        m->ckLimpar()->setChecked(false);
+        m->defineComando(QStringLiteral("help"));
+        m->btSend()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(m->txtConsole()->document()->characterCount() > 3000, Espera);
+        // The phone goes away mid-answer.
+        b.sim->processo().kill();
+        QTRY_COMPARE_WITH_TIMEOUT(b.enlace().Status(), QStringLiteral("0"), Espera);
+        QTRY_COMPARE(b.dialogos.caixas.size(), 1);
+        QVERIFY(!m->btSend()->isEnabled());
+        const QString vista = m->txtConsole()->toPlainText();
+        QVERIFY(vista.startsWith(QStringLiteral("\nhelp\nAvailable commands:")));
+        QCOMPARE(semCR(m->textoConsole()), vista);
     }
 
     // The history panel: newest first, a click picks, the right click toggles "help ", HELP toggles the

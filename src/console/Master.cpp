@@ -619,8 +619,17 @@ void Master::aoIniciarEspera() {
 
 void Master::aoTerminarEspera() {
     // Back when the line is still there; after a hang-up the next connection enables it.
-    m_vivo = false;
     m_btSend->setEnabled(enlace().portaAberta());
+}
+
+void Master::aoPerderResposta() {
+    // What arrived of an answer that was never delivered stays in sight, and is the console text now.
+    if (m_vivo) {
+        m_vivo = false;
+        m_consoleEditado = true;
+        m_fimVivo = QTextCursor();
+    }
+    terminaEspera();
 }
 
 void Master::aoConectar() {

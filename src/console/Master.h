@@ -108,6 +108,7 @@ protected:
     void espelha(const Resposta& atual, const QString& acrescimo, bool substituido) override;
     void aoIniciarEspera() override;
     void aoTerminarEspera() override;
+    void aoPerderResposta() override;
     void posiciona(QWidget* janela, const QSize& area) override;
     bool eventFilter(QObject* o, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
