@@ -230,6 +230,7 @@ int main(int argc, char** argv) {
     if (!curto)
         imprime("BOX 2, Auto ticked", mede(m, c, linha, QStringLiteral("2"), true));
     std::printf("\n  RSS growth: the resident set after the delivery minus before the send (the answer text is\n"
-                "  held by the link twice, console and R, and once more by the console window and its view).\n");
+                "  held by the link twice, console and R, and once more by the console window and its view).\n"
+                "  The first row also pays the first-use allocations of the view and the allocator.\n");
     return 0;
 }

@@ -585,6 +585,10 @@ void Master::espelha(const Resposta& atual, const QString& acrescimo, bool subst
 }
 
 void Master::recebe(const Resposta& r) {
+    RecebeResposta(r);
+}
+
+void Master::RecebeResposta(const Resposta& r) {
     const bool limpar = m_ckLimpar->isChecked();
     const QString anterior = textoConsole();
     m_textoConsole = RegrasConsole::TextoAposResposta(limpar, r.R, anterior);

@@ -43,6 +43,8 @@ public:
     // rewrites the device label and hides the comparison mark.
     void CarregaDadosSalvos();
     void CarregaListaComandos();
+    // The answer to a console command: it replaces the console ("Auto" ticked) or goes on top of it.
+    void RecebeResposta(const Resposta& r);
     // Compares the console with the saved answer (masks applied) and shows or hides the mark.
     void AutoComparador();
 
