@@ -621,6 +621,24 @@ private slots:
                  QGuiApplication::palette().color(QPalette::WindowText));
     }
 
+    // The "Auto" box takes the stored answer background only under a low main window.
+    void fundoDoAuto_data() {
+        QTest::addColumn<int>("alturaPrincipal");
+        QTest::addColumn<bool>("pinta");
+        QTest::newRow("main window of 10 500 twips") << 700 << true;
+        QTest::newRow("main window of 13 500 twips") << 900 << false;
+    }
+    void fundoDoAuto() {
+        QFETCH(int, alturaPrincipal);
+        QFETCH(bool, pinta);
+        Bancada b(QStringLiteral("update Tools set o1 = '255';"));
+        b.principal->resize(1400, alturaPrincipal);
+        Master* m = b.console();
+        QVERIFY(m);
+        QCOMPARE(m->txtConsole()->palette().color(QPalette::Base), QColor(0xFF, 0, 0));
+        QCOMPARE(m->ckLimpar()->palette().color(QPalette::Window) == QColor(0xFF, 0, 0), pinta);
+    }
+
     // The help document of the language, or a clear message when it is missing.
     void documentoHelp() {
         Bancada b;
