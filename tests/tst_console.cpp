@@ -334,15 +334,23 @@ private slots:
     // Another screen's command on the line: "Run" does nothing.
     void outroComandoEmCurso() {
         Bancada b;
-        Master* m = b.console();
-        QVERIFY(m);
         QVERIFY(b.conecta());
         QVERIFY(b.principal->ContextoTela::envia(18, QStringLiteral("pmuadc --read all")));
+        // Opened while the line is busy: "Run" waits for it.
+        Master* m = b.console();
+        QVERIFY(m);
+        QVERIFY(!m->btSend()->isEnabled());
         m->defineComando(QStringLiteral("help"));
-        m->btSend()->click();
         m->ExecutaComandoConsole();
         QVERIFY(m->historico().isEmpty());
         QCOMPARE(b.enlace().txtComandos(), QStringLiteral("pmuadc --read all"));
+        QVERIFY(b.ocioso());
+        QVERIFY(m->textoConsole().isEmpty());
+        QVERIFY(m->btSend()->isEnabled());
+        // Open and idle: the same with the button enabled.
+        QVERIFY(b.principal->ContextoTela::envia(18, QStringLiteral("pmuadc --read all")));
+        m->btSend()->click();
+        QVERIFY(m->historico().isEmpty());
         QVERIFY(b.ocioso());
         QVERIFY(m->textoConsole().isEmpty());
     }

@@ -81,6 +81,12 @@ Master::Master(ContextoTela& contexto)
     // The design colours, until the stored ones are applied.
     for (int i = 0; i < 4; ++i)
         aplicaCor(AlvoCor(i), m_cores[size_t(i)]);
+    // "Run" waits for the line: opened while another window's command runs, it comes back when the line
+    // is idle again; its own command brings it back at the delivery.
+    connect(&enlace(), &Enlace::statusMudou, this, [this] {
+        if (ocioso() && !emCurso() && !aguardando())
+            m_btSend->setEnabled(true);
+    });
     protege([this] {
         m_btSend->setEnabled(ocioso());
         CarregaListaComandos();
