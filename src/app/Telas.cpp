@@ -4,6 +4,8 @@
 #include "app/Sobre.h"
 #include "base/Globais.h"
 #include "console/EditorDados.h"
+#include "console/Master.h"
+#include "console/fmHelp.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -12,6 +14,8 @@
 namespace tarsel {
 
 void InstalaTelas(Inicial& principal) {
+    principal.registraTela<Master>(NomeTela::Master, Botao::Comandos);
+    principal.registraTela<fmHelp>(NomeTela::fmHelp);
     principal.registraTela<VCores>(NomeTela::VCores, Botao::VCore);
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);

@@ -29,6 +29,8 @@ inline const QString Bateria = QStringLiteral("Bateria");
 inline const QString Outros = QStringLiteral("Outros");
 // The saved-answer editor, opened from the console's maintenance buttons.
 inline const QString EditorDados = QStringLiteral("EditorDados");
+// The shell's help list beside the console.
+inline const QString fmHelp = QStringLiteral("fmHelp");
 } // namespace NomeTela
 
 // State shared by the whole program, created at start and living until the process ends.

@@ -31,6 +31,13 @@ constexpr const char* DaChave = nullptr;
 // included: screens pad and join them, and users know them by sight.
 // clang-format off
 constexpr LinhaTexto TabelaTextos[] = {
+    // Command console: captions that are the same word in every language, and the missing help document.
+    {"Help", DaChave, "Help", "Help"},
+    {"HELP", DaChave, "HELP", "HELP"},
+    {"Help PDF", DaChave, "Help PDF", "Help PDF"},
+    {"Add", DaChave, "Add", "Add"},
+    {"Auto", DaChave, "Auto", "Auto"},
+    {"DocumentoNaoEncontrado", "Documento não encontrado:", "Document not found:", "Documento no encontrado:"},
     {"Conectado", "Conectado", "Connected", "Conectado"},
     {"Conectar", "Conectar", "Connect", "Conectar"},
     {"Conectando", "Conectando", "Connecting", "Conectando"},
