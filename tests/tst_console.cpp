@@ -35,10 +35,11 @@ namespace {
 constexpr int Espera = 25000; // ms: the simulator paces its bytes at the line speed
 const QString X = MarcaMascara;
 
-// A main window with every screen; the console opened by its button.
+// A main window with every screen; the console opened by its button. The shipped saved answers and
+// masks are cleared first: each test states the ones it relies on.
 struct Bancada : teste::BancadaTela<Master> {
     explicit Bancada(const QString& sql = {})
-        : BancadaTela(NomeTela::Master, sql) {}
+        : BancadaTela(NomeTela::Master, QStringLiteral("delete from Dados; delete from M;") + sql) {}
 
     Master* console() {
         principal->Botoes(Botao::Comandos)->click();

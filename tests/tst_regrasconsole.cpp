@@ -208,6 +208,7 @@ private slots:
     void buscaIgnoraMaiusculas() {
         teste::PastaPrograma pasta;
         Banco b;
+        b.executa(QStringLiteral("delete from Dados where Comando = 'Help'"));
         DadosSalvos::Insere(b, QStringLiteral("IP 7"), QStringLiteral("Help"), QStringLiteral("\r\nlist"));
         const auto linha = DadosSalvos::Le(b, QStringLiteral("ip 7"), QStringLiteral("help"));
         QVERIFY(linha);
@@ -217,6 +218,7 @@ private slots:
     void oPrimeiroDeVariosEOAtual() {
         teste::PastaPrograma pasta;
         Banco b;
+        b.executa(QStringLiteral("delete from Dados where Comando = 'buck'"));
         const qint64 primeiro =
             DadosSalvos::Insere(b, QStringLiteral("IP 7"), QStringLiteral("buck"), QStringLiteral("1"));
         DadosSalvos::Insere(b, QStringLiteral("IP 7"), QStringLiteral("BUCK"), QStringLiteral("2"));
