@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -54,6 +55,36 @@ void executaSql(const QString& caminhoBanco, const QString& sql) {
     b.executaScript(sql);
 }
 
+// Starts one of the project's tools and waits for its first line (READY ...). Its log goes straight to the
+// test's output, so nothing has to drain it, and it dies with the test process, so a test that crashes
+// leaves nothing running. Returns that line, or a null text with `erro` saying what went wrong.
+static QString IniciaAteReady(QProcess& processo, const QString& programa, const QStringList& argumentos,
+                              QString& erro) {
+    const QString nome = QFileInfo(programa).fileName();
+    processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    processo.start(programa, argumentos);
+    if (!processo.waitForStarted(10000)) {
+        erro = processo.errorString();
+        return {};
+    }
+    const QDeadlineTimer prazo(10000);
+    QByteArray saida;
+    while (!saida.contains('\n')) {
+        if (processo.state() != QProcess::Running && processo.bytesAvailable() == 0) {
+            erro = QStringLiteral("%1 ended before READY (exit code %2)").arg(nome).arg(processo.exitCode());
+            return {};
+        }
+        if (prazo.hasExpired()) {
+            erro = QStringLiteral("no READY line from %1").arg(nome);
+            return {};
+        }
+        processo.waitForReadyRead(int(qMax<qint64>(1, prazo.remainingTime())));
+        saida += processo.readAllStandardOutput();
+    }
+    return QString::fromLocal8Bit(saida.left(saida.indexOf('\n')));
+}
+
 Simulador::Simulador(const QString& pastaPrograma, int porta, const QString& modelo, const QStringList& falhas,
                      const QStringList& extras)
     : m_porta(porta)
@@ -63,30 +94,9 @@ Simulador::Simulador(const QString& pastaPrograma, int porta, const QString& mod
     for (const QString& falha : falhas)
         argumentos << QStringLiteral("--falha") << falha;
     argumentos << extras;
-    // Its log goes straight to the test's output: nothing has to drain it.
-    m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // A test that crashes must not leave its simulator running (and its link in place).
-    m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_processo.start(QStringLiteral(TARSEL_SIM), argumentos);
-    if (!m_processo.waitForStarted(10000)) {
-        m_erro = m_processo.errorString();
+    const QString linha = IniciaAteReady(m_processo, QStringLiteral(TARSEL_SIM), argumentos, m_erro);
+    if (linha.isNull())
         return;
-    }
-    const QDeadlineTimer prazo(10000);
-    QByteArray saida;
-    while (!saida.contains('\n')) {
-        if (m_processo.state() != QProcess::Running && m_processo.bytesAvailable() == 0) {
-            m_erro = QStringLiteral("tarsel-sim ended before READY (exit code %1)").arg(m_processo.exitCode());
-            return;
-        }
-        if (prazo.hasExpired()) {
-            m_erro = QStringLiteral("no READY line from tarsel-sim");
-            return;
-        }
-        m_processo.waitForReadyRead(int(qMax<qint64>(1, prazo.remainingTime())));
-        saida += m_processo.readAllStandardOutput();
-    }
-    const QString linha = QString::fromLocal8Bit(saida.left(saida.indexOf('\n')));
     const QStringList partes = linha.split(u' ');
     if (partes.size() != 3 || partes.at(0) != QLatin1String("READY") ||
         partes.at(1) != QStringLiteral("COM%1").arg(porta)) {
@@ -108,29 +118,9 @@ Simulador::~Simulador() {
 }
 
 ServidorTeste::ServidorTeste(const QStringList& argumentos) {
-    m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // A test that crashes must not leave its server running.
-    m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_processo.start(QStringLiteral(TARSEL_SERVIDOR), argumentos);
-    if (!m_processo.waitForStarted(10000)) {
-        m_erro = m_processo.errorString();
+    const QString linha = IniciaAteReady(m_processo, QStringLiteral(TARSEL_SERVIDOR), argumentos, m_erro);
+    if (linha.isNull())
         return;
-    }
-    const QDeadlineTimer prazo(10000);
-    QByteArray saida;
-    while (!saida.contains('\n')) {
-        if (m_processo.state() != QProcess::Running && m_processo.bytesAvailable() == 0) {
-            m_erro = QStringLiteral("tarsel-server ended before READY (exit code %1)").arg(m_processo.exitCode());
-            return;
-        }
-        if (prazo.hasExpired()) {
-            m_erro = QStringLiteral("no READY line from tarsel-server");
-            return;
-        }
-        m_processo.waitForReadyRead(int(qMax<qint64>(1, prazo.remainingTime())));
-        saida += m_processo.readAllStandardOutput();
-    }
-    const QString linha = QString::fromLocal8Bit(saida.left(saida.indexOf('\n')));
     const QStringList partes = linha.split(u' ');
     if (partes.size() != 2 || partes.at(0) != QLatin1String("READY") ||
         !partes.at(1).startsWith(QLatin1String("http://127.0.0.1:")) || !partes.at(1).endsWith(QLatin1Char('/'))) {
