@@ -3,6 +3,7 @@
 #include "app/Inicial.h"
 #include "app/Sobre.h"
 #include "base/Globais.h"
+#include "chips/Tigris.h"
 #include "console/EditorDados.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
@@ -20,6 +21,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
+    principal.registraTela<Tigris>(NomeTela::Tigris);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
 }
