@@ -3,6 +3,7 @@
 #include "base/Globais.h"
 #include "base/Traducao.h"
 #include "chips/RegrasTigris.h"
+#include "chips/RegrasTristar.h"
 #include "chips/ValorChip.h"
 
 #include <QtTest>
@@ -34,6 +35,29 @@ QString respostaTigris(const QString& chave = {}, const QString& nova = QStringL
     }
     return QStringLiteral("pmuadc --sel tigris --read all\r\r\n") + linhas.join(QStringLiteral("\r\n")) +
            QStringLiteral("\r\n[0000A1B2:00001F00] :-) ");
+}
+// A converter report with the USB interface chip's lines of a "IP 7" board, one line replaced or removed.
+QString respostaTristar(const QString& chave = {}, const QString& nova = QStringLiteral("keep"), bool seis = false) {
+    const QString ldo = seis ? QStringLiteral("ldo3") : QStringLiteral("ldo7");
+    QStringList linhas{
+        QStringLiteral("BIST buck2: 850.12 mV"),
+        QStringLiteral("BIST buck3: 1801.60 mV"),
+        QStringLiteral("ibuck3: 120.58 mA"),
+        QStringLiteral("BIST ldo6: 1.85 mV"),
+        QStringLiteral("BIST %1: 3001.17 mV").arg(ldo),
+        QStringLiteral("BIST ldo13: timeout mV"),
+        QStringLiteral("BIST ildo6: 0.04 mA"),
+        QStringLiteral("BIST i%1: 2.64 mA").arg(ldo),
+    };
+    for (int i = int(linhas.size()) - 1; i >= 0; --i) {
+        if (chave.isEmpty() || !linhas.at(i).startsWith(chave + QLatin1Char(' ')))
+            continue;
+        if (nova.isEmpty())
+            linhas.removeAt(i);
+        else
+            linhas[i] = nova;
+    }
+    return linhas.join(QStringLiteral("\n")) + QStringLiteral("\n[0000A1B2:00001F00] :-) ");
 }
 } // namespace
 
@@ -193,6 +217,116 @@ private slots:
         QList<int> mostradas = l.baixas.values();
         std::sort(mostradas.begin(), mostradas.end());
         QCOMPARE(mostradas, baixas);
+    }
+
+    // Each row: model, answer, the fields to check ("field=text|colour"), failed rows.
+    void tristar_data() {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<QString>("resposta");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QList<int>>("falhas");
+
+        const QString sem = QStringLiteral("No Reading");
+        QTest::newRow("healthy IP 7: percents green, values untouched")
+            << "IP 7" << respostaTristar()
+            << QStringList{"Malha1_V=3.001 V|",    "Porc1=0.1 %|" + Verde, "Malha1_A=2,6 mA|",  "Malha2_V=1.801 V|",
+                           "Porc2=0.1 %|" + Verde, "Malha2_A=120,5 mA|",   "Malha3_V=0.001 V|", "Malha3_A=0,0 mA|"}
+            << QList<int>{};
+        QTest::newRow("IP 6s reads the ldo3 keys")
+            << "IP 6s" << respostaTristar({}, QStringLiteral("keep"), true)
+            << QStringList{"Malha1_V=3.001 V|", "Malha1_A=2,6 mA|"} << QList<int>{};
+        QTest::newRow("IP 7 does not read the ldo3 keys")
+            << "IP 7" << respostaTristar({}, QStringLiteral("keep"), true)
+            << QStringList{"Malha1_V=" + sem + "|" + Amarelo, "Porc1=|" + Amarelo, "Malha1_A=- mA|" + Amarelo}
+            << QList<int>{1};
+        QTest::newRow("3300 mV is 10 %: out")
+            << "IP 7" << respostaTristar("BIST ldo7:", "BIST ldo7: 3300.00 mV")
+            << QStringList{"Malha1_V=3.300 V|" + Amarelo, "Porc1=10 %|" + Amarelo} << QList<int>{1};
+        QTest::newRow("3290 mV is 9.6 %: in")
+            << "IP 7" << respostaTristar("BIST ldo7:", "BIST ldo7: 3290.00 mV")
+            << QStringList{"Malha1_V=3.290 V|", "Porc1=9.6 %|" + Verde} << QList<int>{};
+        QTest::newRow("2700 mV is -10 %: out") << "IP 7" << respostaTristar("BIST ldo7:", "BIST ldo7: 2700.00 mV")
+                                               << QStringList{"Porc1=-10 %|" + Amarelo} << QList<int>{1};
+        QTest::newRow("memory buck 1980 mV is 10 %: out")
+            << "IP 7" << respostaTristar("BIST buck3:", "BIST buck3: 1980.00 mV")
+            << QStringList{"Malha2_V=1.980 V|" + Amarelo, "Porc2=10 %|" + Amarelo} << QList<int>{2};
+        QTest::newRow("voltage in, current over 1700: the row fails, its percent too")
+            << "IP 7" << respostaTristar("BIST ildo7:", "BIST ildo7: 1800.00 mA")
+            << QStringList{"Malha1_V=3.001 V|", "Porc1=0.1 %|" + Amarelo, "Malha1_A=1800,0 mA|" + Amarelo}
+            << QList<int>{1};
+        QTest::newRow("a current 1 % under 1700 passes (cut to -1)")
+            << "IP 7" << respostaTristar("BIST ildo7:", "BIST ildo7: 1683.00 mA") << QStringList{"Malha1_A=1683,0 mA|"}
+            << QList<int>{};
+        QTest::newRow("a current just under 1 % below 1700 fails (cut to 0)")
+            << "IP 7" << respostaTristar("BIST ildo7:", "BIST ildo7: 1684.00 mA")
+            << QStringList{"Malha1_A=1684,0 mA|" + Amarelo} << QList<int>{1};
+        QTest::newRow("IP X allows up to 3350, compared whole")
+            << "IP X" << respostaTristar("BIST ildo7:", "BIST ildo7: 3349.00 mA") << QStringList{"Malha1_A=3349,0 mA|"}
+            << QList<int>{};
+        QTest::newRow("IP X at 3350 fails") << "IP X" << respostaTristar("BIST ildo7:", "BIST ildo7: 3350.00 mA")
+                                            << QStringList{"Malha1_A=3350,0 mA|" + Amarelo} << QList<int>{1};
+        QTest::newRow("missing current line fails its row")
+            << "IP 7" << respostaTristar("BIST ildo7:", QString())
+            << QStringList{"Malha1_A=- mA|" + Amarelo, "Porc1=0.1 %|" + Amarelo} << QList<int>{1};
+        QTest::newRow("missing accessory lines show a dash, unjudged")
+            << "IP 7" << respostaTristar("BIST ldo6:", QString()).remove(QStringLiteral("BIST ildo6: 0.04 mA"))
+            << QStringList{"Malha3_V=- V|", "Malha3_A=- mA|"} << QList<int>{};
+        QTest::newRow("the first of two keys counts")
+            << "IP 7" << respostaTristar("BIST ldo7:", "BIST ldo7: 3300.00 mV\nBIST ldo7: 3000.00 mV")
+            << QStringList{"Malha1_V=3.300 V|" + Amarelo} << QList<int>{1};
+        QTest::newRow("a timed-out memory buck is not measured and fails")
+            << "IP 7" << respostaTristar("BIST buck3:", "BIST buck3: timeout mV")
+            << QStringList{"Malha2_V=" + sem + "|" + Amarelo, "Porc2=|" + Amarelo} << QList<int>{2};
+    }
+    void tristar() {
+        QFETCH(QString, modelo);
+        QFETCH(QString, resposta);
+        QFETCH(QStringList, campos);
+        QFETCH(QList<int>, falhas);
+
+        const RegrasTristar::LeituraTristar t = RegrasTristar::Le(modelo, resposta);
+        for (const QString& c : campos) {
+            const QString nome = c.section(u'=', 0, 0);
+            const QString texto = c.section(u'=', 1).section(u'|', 0, 0);
+            const QString cor = c.section(u'|', 1);
+            QVERIFY2(t.leitura.campos.contains(nome), qPrintable(nome));
+            QCOMPARE(t.leitura.campos.value(nome).texto, texto);
+            QCOMPARE(t.leitura.campos.value(nome).cor, cor);
+        }
+        QList<int> falhadas = t.leitura.baixas.values();
+        std::sort(falhadas.begin(), falhadas.end());
+        QCOMPARE(falhadas, falhas);
+        for (int r = 1; r <= 2; ++r)
+            QCOMPARE(t.aprovadas.contains(r), !falhas.contains(r));
+        QCOMPARE(t.falhou(), !falhas.isEmpty());
+    }
+
+    void tristarPorModelo_data() {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<QString>("designador");
+        QTest::addColumn<QStringList>("malhas");
+        QTest::addColumn<QString>("chaveLdo");
+        QTest::newRow("IP 6s") << "IP 6s"
+                               << "U4500" << QStringList{"PP3V0_TRISTAR", "PP1V8_SDRAM", "PP3V3_ACC"} << "BIST ldo3:";
+        QTest::newRow("IP 7 Plus") << "IP 7 Plus"
+                                   << "U4001" << QStringList{"PP3V0_TRISTAR_ANT_PROX", "PP1V8_SDRAM", "PP_ACC_VAR"}
+                                   << "BIST ldo7:";
+        QTest::newRow("IP X") << "IP X"
+                              << "U6300" << QStringList{"PP3V0_S2", "PP1V8_S2", "PP_ACC_VAR"} << "BIST ldo7:";
+        QTest::newRow("IP 6 Plus") << "IP 6 Plus"
+                                   << "U1700" << QStringList{"PP3V0_TRISTAR", "PP1V8_SDRAM", "PP3V3_ACC"}
+                                   << "BIST ldo3:";
+        QTest::newRow("unknown model") << "IP 5"
+                                       << "" << QStringList{"PP3V0_S2", "PP1V8_S2", "PP_ACC_VAR"} << "BIST ldo7:";
+    }
+    void tristarPorModelo() {
+        QFETCH(QString, modelo);
+        QFETCH(QString, designador);
+        QFETCH(QStringList, malhas);
+        QFETCH(QString, chaveLdo);
+        QCOMPARE(RegrasTristar::Designador(modelo), designador);
+        QCOMPARE(RegrasTristar::NomesMalhas(modelo), malhas);
+        QCOMPARE(RegrasTristar::LinhasDoModelo(modelo).first().chave, chaveLdo);
     }
 
     void designador_data() {

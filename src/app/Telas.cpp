@@ -4,6 +4,7 @@
 #include "app/Sobre.h"
 #include "base/Globais.h"
 #include "chips/Tigris.h"
+#include "chips/Tristar.h"
 #include "console/EditorDados.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
@@ -22,6 +23,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
     principal.registraTela<Tigris>(NomeTela::Tigris);
+    principal.registraTela<Tristar>(NomeTela::Tristar);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
 }

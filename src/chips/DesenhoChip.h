@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -28,5 +29,8 @@ private:
     QStringList m_direita;
     QLabel* m_lbUC = nullptr;
 };
+
+// The pass (tick) and fail (cross) icons beside a chip screen's rows.
+QPixmap MarcaChip(bool ok);
 
 } // namespace tarsel

@@ -60,4 +60,12 @@ int DesvioInteiro(const QString& valor, const QString& referencia) {
     return n;
 }
 
+double DesvioNumero(const QString& valor, const QString& referencia) {
+    bool ok = false;
+    const double d = DesvioPercentual(valor, referencia).replace(u',', u'.').toDouble(&ok);
+    if (!ok)
+        throw ErroVB::tiposIncompativeis();
+    return d;
+}
+
 } // namespace tarsel

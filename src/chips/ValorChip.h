@@ -14,5 +14,7 @@ QString ValorChip(const QString& resposta, const QString& chave, bool timeoutSem
 // The deviation of `valor` from `referencia` in whole percent (cut, "-0" is 0). Throws ErroVB when
 // either text is not a number.
 int DesvioInteiro(const QString& valor, const QString& referencia);
+// The same deviation with its decimal, as a number.
+double DesvioNumero(const QString& valor, const QString& referencia);
 
 } // namespace tarsel
