@@ -22,6 +22,8 @@ const Falha tabelaFalhas[] = {
     {"curto-rail", &FalhasSimuladas::curtoRail},
     {"alto-rail", &FalhasSimuladas::altoRail},
     {"sem-linha", &FalhasSimuladas::semLinha},
+    {"vbus-baixa", &FalhasSimuladas::vbusBaixa},
+    {"bateria-baixa", &FalhasSimuladas::bateriaBaixa},
 };
 
 } // namespace

@@ -20,6 +20,8 @@ public:
     bool curtoRail = false;          // the profile's fault rail reads 0 mV
     bool altoRail = false;           // the profile's fault rail reads 15 % high
     bool semLinha = false;           // the profile's fault rail line is missing
+    bool vbusBaixa = false;          // the charger chip reads a weak input (every VBUS line 4.2 V)
+    bool bateriaBaixa = false;       // the charger chip reads a flat battery (3.4 V)
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -12,6 +12,7 @@ const QString SecaoDriverAusente = QStringLiteral(".driver-ausente");
 const QString SecaoNaoEncontrado = QStringLiteral(".nao-encontrado");
 const QString ComandoLeituraPmu = QStringLiteral("pmuadc --read all");
 const QString ComandoBuck = QStringLiteral("buck");
+const QString ComandoTigris = QStringLiteral("pmuadc --sel tigris --read all");
 const QString ComandoReset = QStringLiteral("reset");
 const QString ComandoShutdown = QStringLiteral("shutdown");
 
@@ -152,6 +153,8 @@ QList<QByteArray> ShellDiagnostico::linhasDaConsultaModelo() {
 QList<QByteArray> ShellDiagnostico::linhasComFalhaRail(const QString& comando) const {
     QList<QByteArray> linhas = m_perfil.secao(comando);
     const FalhasSimuladas& falhas = m_configuracao.falhas;
+    if (comando == ComandoTigris)
+        return linhasCarregador(linhas, falhas);
     if (!(falhas.curtoRail || falhas.altoRail || falhas.semLinha))
         return linhas;
     if (comando != ComandoBuck && comando != ComandoLeituraPmu)
@@ -185,6 +188,18 @@ QList<QByteArray> ShellDiagnostico::linhasComFalhaRail(const QString& comando) c
                 linhas[i] = trocaValor(linhas.at(i), int(inicio.size()), [](double v) { return v * 1.15; });
             break;
         }
+    }
+    return linhas;
+}
+
+QList<QByteArray> ShellDiagnostico::linhasCarregador(QList<QByteArray> linhas, const FalhasSimuladas& falhas) {
+    // A weak charger sags every input to 4.2 V (under the 4.37 V a good one holds); a flat battery reads
+    // 3.4 V (15 % under its 4.0 V).
+    for (QByteArray& l : linhas) {
+        if (falhas.vbusBaixa && (l.startsWith("tigris vbus : ") || l.startsWith("tigris vbus1 : ")))
+            l = trocaValor(l, int(l.indexOf(": ")) + 2, [](double) { return 4200.0; });
+        if (falhas.bateriaBaixa && l.startsWith("tigris vbat : "))
+            l = trocaValor(l, int(l.indexOf(": ")) + 2, [](double) { return 3400.0; });
     }
     return linhas;
 }

@@ -44,6 +44,7 @@ public:
 private:
     QList<QByteArray> linhasDaConsultaModelo();
     QList<QByteArray> linhasComFalhaRail(const QString& comando) const;
+    static QList<QByteArray> linhasCarregador(QList<QByteArray> linhas, const FalhasSimuladas& falhas);
     QByteArray lixo(int minimo, int maximo);
     static QByteArray junta(const QList<QByteArray>& linhas);
 

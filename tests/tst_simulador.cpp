@@ -195,6 +195,8 @@ private slots:
     void pausaNoMeioDaResposta();
     void falhaDeRail_data();
     void falhaDeRail();
+    void falhaDoCarregador_data();
+    void falhaDoCarregador();
     void placaDefeituosaTemTresRailsRuins();
     void ritmoDaLinha();
     void novoComandoCancelaAResposta();
@@ -701,6 +703,44 @@ void TstSimulador::perfilComFragmentoSemLista_data() {
         << QByteArray("\n== .var placa-teste\nPT-000111\n\n== teste --id\nid: {placa-teste}\n") << 0;
     QTest::newRow("a fragment nobody lists is refused at start")
         << QByteArray("\n== teste --id\nid: {placa-teste}\n") << 2;
+}
+
+void TstSimulador::falhaDoCarregador_data() {
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QStringList>("falhas");
+    QTest::addColumn<QStringList>("linhas");
+    QTest::addColumn<QStringList>("ausentes");
+    QTest::newRow("weak charger on a one-input board")
+        << "A1778" << QStringList{"vbus-baixa"} << QStringList{"tigris vbus : 4200.00 mV"}
+        << QStringList{"tigris vbus1 :", "tigris vbat : 3400.00 mV"};
+    QTest::newRow("weak charger sags both inputs of a two-input board")
+        << "A1865" << QStringList{"vbus-baixa"} << QStringList{"tigris vbus : 4200.00 mV", "tigris vbus1 : 4200.00 mV"}
+        << QStringList{"tigris vbus2 : 4200.00 mV", "tigris vbat : 3400.00 mV"};
+    QTest::newRow("flat battery") << "A1549" << QStringList{"bateria-baixa"} << QStringList{"tigris vbat : 3400.00 mV"}
+                                  << QStringList{"tigris vbus : 4200.00 mV"};
+    QTest::newRow("rail faults leave the charger alone")
+        << "A1865" << QStringList{"placa-defeituosa"} << QStringList{"tigris vbus : 50"}
+        << QStringList{"tigris vbus : 4200.00 mV", "tigris vbat : 3400.00 mV"};
+}
+
+void TstSimulador::falhaDoCarregador() {
+    QFETCH(QString, modelo);
+    QFETCH(QStringList, falhas);
+    QFETCH(QStringList, linhas);
+    QFETCH(QStringList, ausentes);
+    QStringList args{QStringLiteral("--modelo"), modelo};
+    for (const QString& f : falhas)
+        args << QStringLiteral("--falha") << f;
+    args << QStringLiteral("--responde") << QStringLiteral("pmuadc --sel tigris --read all");
+    QProcess p;
+    p.start(QStringLiteral(TARSEL_SIM), args);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString saida = QString::fromUtf8(p.readAllStandardOutput());
+    for (const QString& l : linhas)
+        QVERIFY2(saida.contains(l), qPrintable(saida));
+    for (const QString& l : ausentes)
+        QVERIFY2(!saida.contains(l), qPrintable(saida));
 }
 
 void TstSimulador::perfilComFragmentoSemLista() {

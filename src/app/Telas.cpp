@@ -3,6 +3,8 @@
 #include "app/Inicial.h"
 #include "app/Sobre.h"
 #include "base/Globais.h"
+#include "chips/Tigris.h"
+#include "chips/Tristar.h"
 #include "console/EditorDados.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
@@ -20,6 +22,8 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<BuckLdo>(NomeTela::BuckLdo, Botao::BuckLdo);
     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
+    principal.registraTela<Tigris>(NomeTela::Tigris);
+    principal.registraTela<Tristar>(NomeTela::Tristar);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
 }

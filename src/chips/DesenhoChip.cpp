@@ -1,0 +1,95 @@
+#include "chips/DesenhoChip.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace tarsel {
+
+namespace {
+constexpr int Perna = 10; // the pin stub outside the body
+}
+
+DesenhoChip::DesenhoChip(const QStringList& pinosEsquerda, const QStringList& pinosDireita, QWidget* parent)
+    : QWidget(parent)
+    , m_esquerda(pinosEsquerda)
+    , m_direita(pinosDireita) {
+    setObjectName(QStringLiteral("DesenhoChip"));
+    m_lbUC = new QLabel(QStringLiteral("U0000"), this);
+    m_lbUC->setObjectName(QStringLiteral("lbUC"));
+    m_lbUC->setAlignment(Qt::AlignCenter);
+    QFont f = m_lbUC->font();
+    f.setBold(true);
+    m_lbUC->setFont(f);
+    setMinimumSize(sizeHint());
+}
+
+QSize DesenhoChip::sizeHint() const {
+    const QFontMetrics fm(font());
+    int largura = 0;
+    for (const QString& p : m_esquerda)
+        largura = qMax(largura, fm.horizontalAdvance(p));
+    int larguraDireita = 0;
+    for (const QString& p : m_direita)
+        larguraDireita = qMax(larguraDireita, fm.horizontalAdvance(p));
+    const int pinos = int(qMax(m_esquerda.size(), m_direita.size()));
+    return {largura + larguraDireita + 2 * Perna + fm.horizontalAdvance(QStringLiteral("U0000")) + 40,
+            (pinos + 1) * (fm.height() + 4)};
+}
+
+QRect DesenhoChip::corpo() const {
+    return rect().adjusted(Perna, 2, -Perna - 1, -3);
+}
+
+void DesenhoChip::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const QRect c = corpo();
+    m_lbUC->setGeometry(c.center().x() - 40, c.center().y() - 12, 80, 24);
+}
+
+void DesenhoChip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect c = corpo();
+    p.setPen(QPen(palette().color(QPalette::WindowText), 2));
+    p.setBrush(palette().color(QPalette::Base));
+    p.drawRect(c);
+
+    auto pinos = [&](const QStringList& nomes, bool esquerda) {
+        if (nomes.isEmpty())
+            return;
+        const double passo = double(c.height()) / nomes.size();
+        for (int i = 0; i < nomes.size(); ++i) {
+            const int y = c.top() + int(passo * (i + 0.5));
+            const int x0 = esquerda ? c.left() - Perna : c.right();
+            p.drawLine(x0, y, x0 + Perna, y);
+            const QRect texto(esquerda ? c.left() + 4 : c.center().x(), y - int(passo / 2), c.width() / 2 - 8,
+                              int(passo));
+            p.drawText(texto, Qt::AlignVCenter | (esquerda ? Qt::AlignLeft : Qt::AlignRight), nomes.at(i));
+        }
+    };
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    p.setFont(f);
+    pinos(m_esquerda, true);
+    pinos(m_direita, false);
+}
+
+QPixmap MarcaChip(bool ok) {
+    QPixmap p(16, 16);
+    p.fill(Qt::transparent);
+    QPainter pt(&p);
+    pt.setRenderHint(QPainter::Antialiasing);
+    pt.setPen(Qt::NoPen);
+    pt.setBrush(ok ? QColor(30, 150, 60) : QColor(200, 40, 40));
+    pt.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    pt.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (ok) {
+        pt.drawPolyline(QPolygonF({QPointF(4, 8.5), QPointF(7, 11.5), QPointF(12, 5)}));
+    } else {
+        pt.drawLine(QPointF(5, 5), QPointF(11, 11));
+        pt.drawLine(QPointF(11, 5), QPointF(5, 11));
+    }
+    return p;
+}
+
+} // namespace tarsel
