@@ -22,6 +22,7 @@ const Falha tabelaFalhas[] = {
     {"curto-rail", &FalhasSimuladas::curtoRail},
     {"alto-rail", &FalhasSimuladas::altoRail},
     {"sem-linha", &FalhasSimuladas::semLinha},
+    {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
 };
 
 } // namespace

@@ -14,6 +14,7 @@ const QString ComandoLeituraPmu = QStringLiteral("pmuadc --read all");
 const QString ComandoBuck = QStringLiteral("buck");
 const QString ComandoReset = QStringLiteral("reset");
 const QString ComandoShutdown = QStringLiteral("shutdown");
+const QString ComandoMedidor = QStringLiteral("device --key gasgauge -p");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -81,6 +82,8 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
         m_desligado = true;
     } else if (!comando.startsWith(u'.') && m_perfil.temSecao(comando)) {
         corpo = linhasComFalhaRail(comando);
+        if (falhas.bateriaSemCiclos && comando == ComandoMedidor)
+            corpo.removeIf([](const QByteArray& l) { return l.contains("cycle-count:"); });
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }

@@ -6,6 +6,7 @@
 #include "console/EditorDados.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
+#include "devicetests/Bateria.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -22,6 +23,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
+    principal.registraTela<Bateria>(NomeTela::Bateria);
 }
 
 } // namespace tarsel
