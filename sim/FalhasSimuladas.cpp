@@ -23,6 +23,7 @@ const Falha tabelaFalhas[] = {
     {"alto-rail", &FalhasSimuladas::altoRail},
     {"sem-linha", &FalhasSimuladas::semLinha},
     {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
+    {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
 };
 
 } // namespace

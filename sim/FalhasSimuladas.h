@@ -21,6 +21,7 @@ public:
     bool altoRail = false;           // the profile's fault rail reads 15 % high
     bool semLinha = false;           // the profile's fault rail line is missing
     bool bateriaSemCiclos = false;   // the gas gauge does not report the cycle count
+    bool codecSemOk = false;         // the audio codec does not acknowledge its reset
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -15,6 +15,8 @@ const QString ComandoBuck = QStringLiteral("buck");
 const QString ComandoReset = QStringLiteral("reset");
 const QString ComandoShutdown = QStringLiteral("shutdown");
 const QString ComandoMedidor = QStringLiteral("device --key gasgauge -p");
+const QString ComandoCodec = QStringLiteral("audio --resetblock codec");
+const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -84,6 +86,8 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
         corpo = linhasComFalhaRail(comando);
         if (falhas.bateriaSemCiclos && comando == ComandoMedidor)
             corpo.removeIf([](const QByteArray& l) { return l.contains("cycle-count:"); });
+        if (falhas.codecSemOk && comando == ComandoCodec)
+            corpo = m_perfil.secao(SecaoCodecFalha);
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }

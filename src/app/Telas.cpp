@@ -7,6 +7,7 @@
 #include "console/Master.h"
 #include "console/fmHelp.h"
 #include "devicetests/Bateria.h"
+#include "devicetests/Codec.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -24,6 +25,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
     principal.registraTela<Bateria>(NomeTela::Bateria);
+    principal.registraTela<Codec>(NomeTela::Codec);
 }
 
 } // namespace tarsel
