@@ -24,6 +24,7 @@ const Falha tabelaFalhas[] = {
     {"sem-linha", &FalhasSimuladas::semLinha},
     {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
     {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
+    {"ram-falha", &FalhasSimuladas::ramFalha},
 };
 
 } // namespace

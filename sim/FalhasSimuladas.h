@@ -22,6 +22,7 @@ public:
     bool semLinha = false;           // the profile's fault rail line is missing
     bool bateriaSemCiclos = false;   // the gas gauge does not report the cycle count
     bool codecSemOk = false;         // the audio codec does not acknowledge its reset
+    bool ramFalha = false;           // both memory tests fail
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -17,6 +17,8 @@ const QString ComandoShutdown = QStringLiteral("shutdown");
 const QString ComandoMedidor = QStringLiteral("device --key gasgauge -p");
 const QString ComandoCodec = QStringLiteral("audio --resetblock codec");
 const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
+const QString ComandoRam = QStringLiteral("testmemory");
+const QString ComandoRam1MB = QStringLiteral("testmemory --1mb");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -88,6 +90,10 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo.removeIf([](const QByteArray& l) { return l.contains("cycle-count:"); });
         if (falhas.codecSemOk && comando == ComandoCodec)
             corpo = m_perfil.secao(SecaoCodecFalha);
+        if (falhas.ramFalha && comando == ComandoRam)
+            corpo = m_perfil.secao(QStringLiteral(".ram-falha"));
+        if (falhas.ramFalha && comando == ComandoRam1MB)
+            corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }

@@ -6,6 +6,7 @@
 #include "console/EditorDados.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
+#include "devicetests/Adicionais.h"
 #include "devicetests/Bateria.h"
 #include "devicetests/Codec.h"
 #include "rails/BuckLdo.h"
@@ -26,6 +27,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
     principal.registraTela<Bateria>(NomeTela::Bateria);
     principal.registraTela<Codec>(NomeTela::Codec);
+    principal.registraTela<Adicionais>(NomeTela::Outros, Botao::Adicionais);
 }
 
 } // namespace tarsel
