@@ -24,6 +24,9 @@ const Falha tabelaFalhas[] = {
     {"sem-linha", &FalhasSimuladas::semLinha},
     {"vbus-baixa", &FalhasSimuladas::vbusBaixa},
     {"bateria-baixa", &FalhasSimuladas::bateriaBaixa},
+    {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
+    {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
+    {"ram-falha", &FalhasSimuladas::ramFalha},
 };
 
 } // namespace

@@ -22,6 +22,9 @@ public:
     bool semLinha = false;           // the profile's fault rail line is missing
     bool vbusBaixa = false;          // the charger chip reads a weak input (every VBUS line 4.2 V)
     bool bateriaBaixa = false;       // the charger chip reads a flat battery (3.4 V)
+    bool bateriaSemCiclos = false;   // the gas gauge does not report the cycle count
+    bool codecSemOk = false;         // the audio codec does not acknowledge its reset
+    bool ramFalha = false;           // both memory tests fail
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -15,6 +15,11 @@ const QString ComandoBuck = QStringLiteral("buck");
 const QString ComandoTigris = QStringLiteral("pmuadc --sel tigris --read all");
 const QString ComandoReset = QStringLiteral("reset");
 const QString ComandoShutdown = QStringLiteral("shutdown");
+const QString ComandoMedidor = QStringLiteral("device --key gasgauge -p");
+const QString ComandoCodec = QStringLiteral("audio --resetblock codec");
+const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
+const QString ComandoRam = QStringLiteral("testmemory");
+const QString ComandoRam1MB = QStringLiteral("testmemory --1mb");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -82,6 +87,14 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
         m_desligado = true;
     } else if (!comando.startsWith(u'.') && m_perfil.temSecao(comando)) {
         corpo = linhasComFalhaRail(comando);
+        if (falhas.bateriaSemCiclos && comando == ComandoMedidor)
+            corpo.removeIf([](const QByteArray& l) { return l.contains("cycle-count:"); });
+        if (falhas.codecSemOk && comando == ComandoCodec)
+            corpo = m_perfil.secao(SecaoCodecFalha);
+        if (falhas.ramFalha && comando == ComandoRam)
+            corpo = m_perfil.secao(QStringLiteral(".ram-falha"));
+        if (falhas.ramFalha && comando == ComandoRam1MB)
+            corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }

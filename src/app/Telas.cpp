@@ -8,6 +8,9 @@
 #include "console/EditorDados.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
+#include "devicetests/Adicionais.h"
+#include "devicetests/Bateria.h"
+#include "devicetests/Codec.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -26,6 +29,9 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Tristar>(NomeTela::Tristar);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
+    principal.registraTela<Bateria>(NomeTela::Bateria);
+    principal.registraTela<Codec>(NomeTela::Codec);
+    principal.registraTela<Adicionais>(NomeTela::Outros, Botao::Adicionais);
 }
 
 } // namespace tarsel

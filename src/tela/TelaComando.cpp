@@ -20,8 +20,18 @@ TelaComando::TelaComando(ContextoTela& contexto, const QString& nome, int codigo
 }
 
 TelaComando::~TelaComando() {
-    if (m_enlace)
-        m_enlace->roteador().remove(m_codigo);
+    if (!m_enlace)
+        return;
+    m_enlace->roteador().remove(m_codigo);
+    for (int c : std::as_const(m_outrosCodigos))
+        m_enlace->roteador().remove(c);
+}
+
+void TelaComando::recebeTambem(int codigo) {
+    if (codigo == m_codigo || m_outrosCodigos.contains(codigo) || !m_enlace)
+        return;
+    m_outrosCodigos << codigo;
+    m_enlace->roteador().registra(codigo, [this](const Resposta& r) { entrega(r); });
 }
 
 Enlace& TelaComando::enlace() const {
@@ -33,12 +43,21 @@ bool TelaComando::ocioso() const {
 }
 
 bool TelaComando::envia(const QString& comando, bool espelho) {
+    return enviaPara(m_codigo, comando, espelho);
+}
+
+bool TelaComando::enviaComCodigo(int codigo, const QString& comando) {
+    recebeTambem(codigo);
+    return enviaPara(codigo, comando, false);
+}
+
+bool TelaComando::enviaPara(int codigo, const QString& comando, bool espelho) {
     m_aguardando = true;
     centraPainelEspera();
     if (m_painel)
         m_painel->inicia();
     aoIniciarEspera();
-    if (!contexto().envia(m_codigo, comando, espelho)) {
+    if (!contexto().envia(codigo, comando, espelho)) {
         terminaEspera();
         return false;
     }

@@ -4,6 +4,7 @@
 #include "base/ErroVB.h"
 #include "tela/Tela.h"
 
+#include <QList>
 #include <QPointer>
 #include <functional>
 
@@ -43,6 +44,11 @@ protected:
     // Sends `comando` with this screen's code. The wait starts first; when nothing goes out (link not
     // idle, send failed and reported), it ends again at once. Returns whether the command went out.
     bool envia(const QString& comando, bool espelho = false);
+    // The same with another code this screen receives with (see `recebeTambem`): a screen whose reading
+    // takes two commands tells their answers apart by `Resposta::codigo`.
+    bool enviaComCodigo(int codigo, const QString& comando);
+    // Answers for `codigo` come to `recebe` as well, while the screen lives.
+    void recebeTambem(int codigo);
     // Ends the wait: the busy panel stops and the screen's controls come back. Safe to call twice.
     void terminaEspera();
 
@@ -71,7 +77,10 @@ private:
     void entrega(const Resposta& resposta);
     void mudouEstado();
 
+    bool enviaPara(int codigo, const QString& comando, bool espelho);
+
     int m_codigo;
+    QList<int> m_outrosCodigos;
     QPointer<Enlace> m_enlace;
     bool m_aguardando = false;
     bool m_emCurso = false;

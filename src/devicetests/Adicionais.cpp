@@ -1,0 +1,314 @@
+#include "devicetests/Adicionais.h"
+
+#include "base/ErroVB.h"
+#include "base/Globais.h"
+#include "base/Traducao.h"
+#include "console/DadosSalvos.h"
+#include "devicetests/AdicionaisParse.h"
+#include "link/Enlace.h"
+#include "link/Resposta.h"
+#include "online/Servidor.h"
+#include "store/Banco.h"
+#include "tela/ContextoTela.h"
+#include "tela/Conversoes.h"
+#include "tela/PainelProgresso.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace tarsel {
+
+namespace {
+
+constexpr int LarguraTela = 15495; // twips
+constexpr int AlturaTela = 8085;   // twips
+constexpr int TamanhoFigura = 32;
+const QString TesteRamIC = QStringLiteral("RAM");
+
+QPixmap figura(bool passou) {
+    QPixmap p(TamanhoFigura, TamanhoFigura);
+    p.fill(Qt::transparent);
+    QPainter pt(&p);
+    pt.setRenderHint(QPainter::Antialiasing);
+    pt.setPen(Qt::NoPen);
+    pt.setBrush(passou ? QColor(30, 150, 60) : QColor(200, 40, 40));
+    pt.drawEllipse(QRectF(1, 1, TamanhoFigura - 2, TamanhoFigura - 2));
+    pt.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (passou) {
+        pt.drawPolyline(QPolygonF({QPointF(9, 17), QPointF(14, 22), QPointF(24, 10)}));
+    } else {
+        pt.drawLine(QPointF(10, 10), QPointF(22, 22));
+        pt.drawLine(QPointF(22, 10), QPointF(10, 22));
+    }
+    return p;
+}
+
+} // namespace
+
+Adicionais::Adicionais(ContextoTela& contexto)
+    : TelaComando(contexto, NomeTela::Outros, Codigo) {
+    montaTela();
+    aplicaTextos();
+    defineComparador({}, {});
+    definePainelEspera(m_frameVCore, [this] { return m_txtDados->geometry(); });
+
+    m_timerStatus.setInterval(AdicionaisParse::IntervaloStatusMs);
+    connect(&m_timerStatus, &QTimer::timeout, this, &Adicionais::status);
+    m_timerAguarde.setInterval(AdicionaisParse::AvisoMs);
+    m_timerAguarde.setSingleShot(true);
+    connect(&m_timerAguarde, &QTimer::timeout, m_lbAguarde, &QLabel::hide);
+    // The codec check is offered only where the server switches it on; asked once the window is up.
+    QTimer::singleShot(100, this, &Adicionais::verificaCodec);
+}
+
+QPushButton* Adicionais::btBl(int indice) const {
+    if (indice == AdicionaisParse::TesteRam)
+        return m_btBl[0];
+    if (indice == AdicionaisParse::TesteRam1MB)
+        return m_btBl[1];
+    return nullptr;
+}
+
+void Adicionais::montaTela() {
+    resize(Twips(LarguraTela), Twips(AlturaTela));
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(10, 8, 10, 8);
+    v->setSpacing(6);
+    QFont negrito = font();
+    negrito.setBold(true);
+
+    // Top: the two memory tests, the hint, the shortcuts.
+    auto* topo = new QHBoxLayout;
+    topo->setSpacing(6);
+    for (int i = 0; i < 2; ++i) {
+        const int indice = i == 0 ? AdicionaisParse::TesteRam : AdicionaisParse::TesteRam1MB;
+        m_btBl[i] = new QPushButton(this);
+        m_btBl[i]->setObjectName(QStringLiteral("btBl%1").arg(indice));
+        m_btBl[i]->setMinimumSize(Twips(2400), Twips(480));
+        m_btBl[i]->setFont(negrito);
+        connect(m_btBl[i], &QPushButton::clicked, this, [this, indice] { clicaTeste(indice); });
+        topo->addWidget(m_btBl[i]);
+    }
+    m_lbAguarde = new QLabel(this);
+    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
+    m_lbAguarde->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_lbAguarde->setFont(negrito);
+    m_lbAguarde->hide();
+    topo->addWidget(m_lbAguarde);
+    topo->addStretch(1);
+    m_btBateria = new QPushButton(this);
+    m_btBateria->setObjectName(QStringLiteral("btBateria"));
+    m_btCodec = new QPushButton(this);
+    m_btCodec->setObjectName(QStringLiteral("btCodec"));
+    for (QPushButton* b : {m_btBateria, m_btCodec}) {
+        b->setMinimumHeight(Twips(480));
+        topo->addWidget(b);
+    }
+    connect(m_btBateria, &QPushButton::clicked, this, &Adicionais::abreBateria);
+    connect(m_btCodec, &QPushButton::clicked, this, [this] { contexto().abreTela(NomeTela::Codec); });
+    v->addLayout(topo);
+
+    // The verdict row.
+    auto* veredito = new QHBoxLayout;
+    m_ok = new QLabel(this);
+    m_ok->setObjectName(QStringLiteral("OK"));
+    m_ok->setPixmap(figura(true));
+    m_no = new QLabel(this);
+    m_no->setObjectName(QStringLiteral("NO"));
+    m_no->setPixmap(figura(false));
+    m_ok->hide();
+    m_no->hide();
+    m_lbIC = new QLabel(this);
+    m_lbIC->setObjectName(QStringLiteral("lbIC"));
+    m_lbIC->setFont(negrito);
+    m_lbStatus = new QLabel(this);
+    m_lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    m_lbStatus->setFont(negrito);
+    m_lbStatus2 = new QLabel(this);
+    m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
+    m_lbStatus2->setWordWrap(true);
+    m_lbStatus2->hide();
+    veredito->addWidget(m_ok);
+    veredito->addWidget(m_no);
+    veredito->addWidget(m_lbIC);
+    veredito->addWidget(m_lbStatus);
+    veredito->addWidget(m_lbStatus2, 1);
+    v->addLayout(veredito);
+
+    // The answer and the known-good board's.
+    const QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* caixas = new QGridLayout;
+    caixas->setHorizontalSpacing(10);
+    m_lbDados = new QLabel(this);
+    m_lbComparador = new QLabel(this);
+    m_lbDispositivo = new QLabel(this);
+    m_lbDispositivo->setObjectName(QStringLiteral("lbDispositivo"));
+    auto* rotuloComparador = new QHBoxLayout;
+    rotuloComparador->addWidget(m_lbComparador);
+    rotuloComparador->addSpacing(Twips(100));
+    rotuloComparador->addWidget(m_lbDispositivo, 1);
+    caixas->addWidget(m_lbDados, 0, 0);
+    caixas->addLayout(rotuloComparador, 0, 1);
+    for (int i = 0; i < 2; ++i) {
+        auto* caixa = new QPlainTextEdit(this);
+        caixa->setObjectName(i == 0 ? QStringLiteral("txtDados") : QStringLiteral("txtComparador"));
+        caixa->setFont(fixa);
+        caixa->setReadOnly(true);
+        caixa->setLineWrapMode(QPlainTextEdit::NoWrap);
+        caixas->addWidget(caixa, 1, i);
+        (i == 0 ? m_txtDados : m_txtComparador) = caixa;
+    }
+    v->addLayout(caixas, 1);
+    m_lbVar = new QLabel(this);
+    m_lbVar->setObjectName(QStringLiteral("lbVar"));
+    m_lbVar->setWordWrap(true);
+    v->addWidget(m_lbVar);
+
+    m_frameVCore = new PainelProgresso(this);
+    m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
+}
+
+void Adicionais::aplicaTextos() {
+    setWindowTitle(Traduz(QStringLiteral("Testes Adicionais")) + QStringLiteral(" - Voltrace Tarsel"));
+    m_btBl[0]->setText(AdicionaisParse::Legenda(AdicionaisParse::TesteRam));
+    m_btBl[1]->setText(AdicionaisParse::Legenda(AdicionaisParse::TesteRam1MB));
+    m_btBateria->setText(Traduz(QStringLiteral("Bateria")).toUpper() + u' ' + Traduz(QStringLiteral("Informações")));
+    m_btCodec->setText(Traduz(QStringLiteral("CodecAudio")));
+    m_lbDados->setText(Traduz(QStringLiteral("Leitura do dispositivo conectado:")));
+    m_lbComparador->setText(Traduz(QStringLiteral("Comparador: (Dispositivos Gravados)")));
+    m_lbStatus2->setText(Traduz(QStringLiteral("ANALISE COMPLETA")));
+    m_lbVar->setText(Traduz(QStringLiteral("VAR")));
+    m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Executando Comando")));
+    escreveDispositivo();
+}
+
+void Adicionais::escreveDispositivo() {
+    m_lbDispositivo->setText(Traduz(QStringLiteral("Modelo")) + QStringLiteral(": ") + familia() +
+                             QStringLiteral("  ") + contexto().numeroModelo());
+}
+
+void Adicionais::posiciona(QWidget* janela, const QSize& area) {
+    janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
+    const int x = qMax(0, (area.width() - janela->width()) / 2);
+    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
+    janela->move(x, y);
+}
+
+void Adicionais::verificaCodec() {
+    if (LePaginaServidor(51) != QLatin1String("S"))
+        m_btCodec->hide();
+    m_codecVerificado = true;
+}
+
+void Adicionais::clicaTeste(int indice) {
+    if (!ocioso()) {
+        m_lbAguarde->setText(AdicionaisParse::AvisoSemEnvio(enlace().estado() != EstadoEnlace::Desconectado));
+        m_lbAguarde->show();
+        m_timerAguarde.start();
+        return;
+    }
+    m_lbStatus->clear();
+    m_lbIC->clear();
+    m_lbStatus2->hide();
+    m_ok->hide();
+    m_no->hide();
+    m_indice = indice;
+    PrePesquisa();
+}
+
+void Adicionais::PrePesquisa() {
+    const QString comando = AdicionaisParse::Comando(m_indice);
+    if (comando.isEmpty() || !ocioso())
+        return;
+    const bool aoVivo = AdicionaisParse::CopiaAoVivo(m_indice);
+    m_comando = comando;
+    if (aoVivo)
+        m_txtDados->setPlainText(AdicionaisParse::TextoEspera());
+    else
+        m_txtDados->clear();
+    // Every test gets its own full time-out.
+    m_tiques = 0;
+    m_timerStatus.stop();
+    if (envia(comando, aoVivo))
+        m_timerStatus.start();
+}
+
+void Adicionais::recebe(const Resposta& r) {
+    m_txtDados->setPlainText(r.R);
+    defineComparador(familia(), r.comando);
+}
+
+void Adicionais::espelha(const Resposta& atual, const QString& acrescimo, bool substituido) {
+    if (substituido) {
+        m_txtDados->setPlainText(AdicionaisParse::TextoEspera() + atual.console);
+        return;
+    }
+    // Only the new chunk goes in: a long answer costs its chunks, not a re-layout of the whole text.
+    QTextCursor c(m_txtDados->document());
+    c.movePosition(QTextCursor::End);
+    c.insertText(acrescimo);
+    m_txtDados->verticalScrollBar()->setValue(m_txtDados->verticalScrollBar()->maximum());
+}
+
+void Adicionais::status() {
+    // Only a finished answer is looked at.
+    if (!ocioso())
+        return;
+    const auto veredito = AdicionaisParse::Veredito(m_txtDados->toPlainText());
+    if (veredito) {
+        m_timerStatus.stop();
+        terminaEspera();
+        m_lbStatus->setText(Traduz(*veredito ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
+        m_ok->setVisible(*veredito);
+        m_no->setVisible(!*veredito);
+        m_lbStatus2->show();
+        m_lbIC->setText(TesteRamIC);
+        return;
+    }
+    if (++m_tiques >= AdicionaisParse::LimiteTiques) {
+        m_timerStatus.stop();
+        terminaEspera();
+    }
+}
+
+void Adicionais::abreBateria() {
+    QWidget* bateria = contexto().abreTela(NomeTela::Bateria);
+    if (!bateria)
+        return;
+    bateria->setFocus();
+    if (auto* janela = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        janela->close();
+    else
+        close();
+}
+
+void Adicionais::aoMudarModelo(const QString& familia) {
+    escreveDispositivo();
+    if (!m_comando.isEmpty() && !aguardando())
+        defineComparador(familia, m_comando);
+}
+
+void Adicionais::defineComparador(const QString& familia, const QString& comando) {
+    QString dados;
+    if (!comando.isEmpty()) {
+        try {
+            Banco banco({}, Banco::Modo::SomenteLeitura);
+            if (const auto linha = DadosSalvos::Le(banco, familia, comando))
+                dados = linha->dados;
+        } catch (const ErroVB& e) {
+            dialogos().erro(e.numero(), e.descricao());
+        }
+    }
+    m_txtComparador->setPlainText(dados);
+}
+
+} // namespace tarsel
