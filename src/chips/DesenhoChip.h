@@ -30,7 +30,4 @@ private:
     QLabel* m_lbUC = nullptr;
 };
 
-// The pass (tick) and fail (cross) icons beside a chip screen's rows.
-QPixmap MarcaChip(bool ok);
-
 } // namespace tarsel

@@ -7,6 +7,7 @@
 #include "chips/RegrasTristar.h"
 #include "link/Resposta.h"
 #include "tela/Conversoes.h"
+#include "tela/MarcaResultado.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -84,7 +85,7 @@ void Tristar::montaTela() {
     auto icone = [&](QMap<int, QLabel*>& mapa, const QString& prefixo, int i, bool ok) {
         auto* l = new QLabel(this);
         l->setObjectName(prefixo + QString::number(i));
-        l->setPixmap(MarcaChip(ok));
+        l->setPixmap(MarcaResultado(ok));
         mapa.insert(i, l);
         return l;
     };

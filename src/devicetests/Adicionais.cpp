@@ -11,6 +11,7 @@
 #include "store/Banco.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
+#include "tela/MarcaResultado.h"
 #include "tela/PainelProgresso.h"
 
 #include <QFontDatabase>
@@ -33,24 +34,6 @@ constexpr int LarguraTela = 15495; // twips
 constexpr int AlturaTela = 8085;   // twips
 constexpr int TamanhoFigura = 32;
 const QString TesteRamIC = QStringLiteral("RAM");
-
-QPixmap figura(bool passou) {
-    QPixmap p(TamanhoFigura, TamanhoFigura);
-    p.fill(Qt::transparent);
-    QPainter pt(&p);
-    pt.setRenderHint(QPainter::Antialiasing);
-    pt.setPen(Qt::NoPen);
-    pt.setBrush(passou ? QColor(30, 150, 60) : QColor(200, 40, 40));
-    pt.drawEllipse(QRectF(1, 1, TamanhoFigura - 2, TamanhoFigura - 2));
-    pt.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (passou) {
-        pt.drawPolyline(QPolygonF({QPointF(9, 17), QPointF(14, 22), QPointF(24, 10)}));
-    } else {
-        pt.drawLine(QPointF(10, 10), QPointF(22, 22));
-        pt.drawLine(QPointF(22, 10), QPointF(10, 22));
-    }
-    return p;
-}
 
 } // namespace
 
@@ -121,10 +104,10 @@ void Adicionais::montaTela() {
     auto* veredito = new QHBoxLayout;
     m_ok = new QLabel(this);
     m_ok->setObjectName(QStringLiteral("OK"));
-    m_ok->setPixmap(figura(true));
+    m_ok->setPixmap(MarcaResultado(true, TamanhoFigura));
     m_no = new QLabel(this);
     m_no->setObjectName(QStringLiteral("NO"));
-    m_no->setPixmap(figura(false));
+    m_no->setPixmap(MarcaResultado(false, TamanhoFigura));
     m_ok->hide();
     m_no->hide();
     m_lbIC = new QLabel(this);

@@ -6,6 +6,7 @@
 #include "link/Resposta.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
+#include "tela/MarcaResultado.h"
 #include "tela/PainelProgresso.h"
 
 #include <QFontDatabase>
@@ -24,25 +25,6 @@ namespace {
 constexpr int LarguraTela = 6120; // twips
 constexpr int AlturaTela = 5160;  // twips
 constexpr int TamanhoFigura = 40;
-
-// The verdict pictures: a green disc with a tick, a red disc with a cross.
-QPixmap figura(bool passou) {
-    QPixmap p(TamanhoFigura, TamanhoFigura);
-    p.fill(Qt::transparent);
-    QPainter pt(&p);
-    pt.setRenderHint(QPainter::Antialiasing);
-    pt.setPen(Qt::NoPen);
-    pt.setBrush(passou ? QColor(30, 150, 60) : QColor(200, 40, 40));
-    pt.drawEllipse(QRectF(1, 1, TamanhoFigura - 2, TamanhoFigura - 2));
-    pt.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (passou) {
-        pt.drawPolyline(QPolygonF({QPointF(11, 21), QPointF(18, 28), QPointF(30, 13)}));
-    } else {
-        pt.drawLine(QPointF(13, 13), QPointF(27, 27));
-        pt.drawLine(QPointF(27, 13), QPointF(13, 27));
-    }
-    return p;
-}
 
 } // namespace
 
@@ -85,10 +67,10 @@ void Codec::montaTela() {
     auto* linha = new QHBoxLayout;
     m_ok = new QLabel(m_frameResultado);
     m_ok->setObjectName(QStringLiteral("OK"));
-    m_ok->setPixmap(figura(true));
+    m_ok->setPixmap(MarcaResultado(true, TamanhoFigura));
     m_no = new QLabel(m_frameResultado);
     m_no->setObjectName(QStringLiteral("NO"));
-    m_no->setPixmap(figura(false));
+    m_no->setPixmap(MarcaResultado(false, TamanhoFigura));
     m_lbResultado = new QLabel(m_frameResultado);
     m_lbResultado->setObjectName(QStringLiteral("lbResultado"));
     m_lbResultado->setWordWrap(true);

@@ -8,6 +8,7 @@
 #include "link/Resposta.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
+#include "tela/MarcaResultado.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -32,44 +33,26 @@ constexpr int LarguraTela = 16800; // twips
 constexpr int AlturaTela = 8430;   // twips
 
 QPixmap desenha(BuckTesteParse::Figura figura) {
+    if (figura != BuckTesteParse::Figura::Tensao)
+        return MarcaResultado(figura == BuckTesteParse::Figura::Passou, TamanhoFigura);
     QPixmap p(TamanhoFigura, TamanhoFigura);
     p.fill(Qt::transparent);
     QPainter pt(&p);
     pt.setRenderHint(QPainter::Antialiasing);
     pt.setPen(Qt::NoPen);
-    const QRectF disco(0.5, 0.5, TamanhoFigura - 1, TamanhoFigura - 1);
-    const QPen traco(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    switch (figura) {
-    case BuckTesteParse::Figura::Passou:
-        pt.setBrush(QColor(30, 150, 60));
-        pt.drawEllipse(disco);
-        pt.setPen(traco);
-        pt.drawPolyline(QPolygonF({QPointF(4, 8.5), QPointF(7, 11.5), QPointF(12, 5)}));
-        break;
-    case BuckTesteParse::Figura::Falhou:
-        pt.setBrush(QColor(200, 40, 40));
-        pt.drawEllipse(disco);
-        pt.setPen(traco);
-        pt.drawLine(QPointF(5, 5), QPointF(11, 11));
-        pt.drawLine(QPointF(11, 5), QPointF(5, 11));
-        break;
-    case BuckTesteParse::Figura::Tensao: {
-        // A plain reading: a bolt, no verdict.
-        pt.setBrush(QColor(40, 100, 190));
-        pt.drawEllipse(disco);
-        QPainterPath raio;
-        raio.moveTo(9.5, 2.5);
-        raio.lineTo(4.5, 9);
-        raio.lineTo(7.8, 9);
-        raio.lineTo(6.5, 13.5);
-        raio.lineTo(11.5, 7);
-        raio.lineTo(8.2, 7);
-        raio.closeSubpath();
-        pt.setBrush(Qt::white);
-        pt.drawPath(raio);
-        break;
-    }
-    }
+    // A plain reading: a bolt, no verdict.
+    pt.setBrush(QColor(40, 100, 190));
+    pt.drawEllipse(QRectF(0.5, 0.5, TamanhoFigura - 1, TamanhoFigura - 1));
+    QPainterPath raio;
+    raio.moveTo(9.5, 2.5);
+    raio.lineTo(4.5, 9);
+    raio.lineTo(7.8, 9);
+    raio.lineTo(6.5, 13.5);
+    raio.lineTo(11.5, 7);
+    raio.lineTo(8.2, 7);
+    raio.closeSubpath();
+    pt.setBrush(Qt::white);
+    pt.drawPath(raio);
     return p;
 }
 

@@ -11,6 +11,7 @@
 #include "store/Banco.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
+#include "tela/MarcaResultado.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -32,24 +33,6 @@ constexpr int AlturaLinha = 360; // twips from one line to the next
 
 // Columns of a line: name, voltage, current, deviation, reference, net, mark.
 constexpr int Colunas[] = {1500, 1500, 1400, 1100, 1300, 3900, 420};
-
-QPixmap marca(bool ok) {
-    QPixmap p(16, 16);
-    p.fill(Qt::transparent);
-    QPainter pt(&p);
-    pt.setRenderHint(QPainter::Antialiasing);
-    pt.setPen(Qt::NoPen);
-    pt.setBrush(ok ? QColor(30, 150, 60) : QColor(200, 40, 40));
-    pt.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-    pt.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (ok) {
-        pt.drawPolyline(QPolygonF({QPointF(4, 8.5), QPointF(7, 11.5), QPointF(12, 5)}));
-    } else {
-        pt.drawLine(QPointF(5, 5), QPointF(11, 11));
-        pt.drawLine(QPointF(11, 5), QPointF(5, 11));
-    }
-    return p;
-}
 
 void pinta(QLabel* l, const QString& corBGR) {
     QPalette pal = l->palette();
@@ -226,8 +209,8 @@ PMU::Linha& PMU::garanteLinha(int i) {
         l.MALHA_NOME = celula(linha, QStringLiteral("MALHA_NOME"), n, Qt::AlignLeft);
         l.OK = celula(linha, QStringLiteral("OK"), n);
         l.NO = celula(linha, QStringLiteral("NO"), n);
-        l.OK->setPixmap(marca(true));
-        l.NO->setPixmap(marca(false));
+        l.OK->setPixmap(MarcaResultado(true));
+        l.NO->setPixmap(MarcaResultado(false));
         QFont f = l.SAIDA->font();
         f.setBold(true);
         l.SAIDA->setFont(f);
