@@ -408,6 +408,11 @@ constexpr LinhaTexto TabelaTextos[] = {
      "Al hacer clic en Acepto usted declara que ha leído y acepta estos términos."},
     {"TermosYes", "Aceito", "I accept", "Acepto"},
     {"TermosNo", "Não aceito", "I do not accept", "No acepto"},
+    // IC test and display tests.
+    // Chestnut and Acorn screens.
+    // I2C bus scan.
+    // NAND tests and the panic guide.
+    // RF tests and the RF reference values.
 };
 // clang-format on
 
@@ -674,6 +679,11 @@ constexpr LinhaMensagem TabelaMensagens[] = {
        "No fue posible grabar los datos importados en el archivo 'Config.tsl'.\r\n\r\n"
        "Ningún dato fue modificado; cierre otros programas que usen el archivo e inténtelo de nuevo.",
        nullptr}}},
+    // IC test and display tests: message boxes.
+    // Chestnut and Acorn screens: message boxes.
+    // I2C bus scan: message boxes.
+    // NAND tests and the panic guide: message boxes.
+    // RF tests and the RF reference values: message boxes.
 };
 // clang-format on
 
