@@ -337,12 +337,13 @@ insert into Dados (Aparelho, Comando, Dados, Info, Info2, Info3) values (
 insert into Dados (Aparelho, Comando, Dados, Info, Info2, Info3) values (
   'IP X', 'tristar --read dx1 --read dx2  --read acc1  --read acc2  --read idx --read vdx',
   char(13,10,13,13,10) ||
-  'dx1: 0x10' || char(13,10) ||
-  'dx2: 0x00' || char(13,10) ||
-  'acc1: 0x00' || char(13,10) ||
-  'acc2: 0x00' || char(13,10) ||
-  'idx: 0x01' || char(13,10) ||
-  'vdx: 0x0C' || char(13,10) ||
+  'hydra registers:' || char(13,10) ||
+  '  dx1  [0x10]: 0x10  data switch 1: usb' || char(13,10) ||
+  '  dx2  [0x11]: 0x00  data switch 2: open' || char(13,10) ||
+  '  acc1 [0x12]: 0x00  accessory 1: off' || char(13,10) ||
+  '  acc2 [0x13]: 0x00  accessory 2: off' || char(13,10) ||
+  '  idx  [0x14]: 0x01  id detect: no accessory' || char(13,10) ||
+  '  vdx  [0x15]: 0x0C  vbus detect: present' || char(13,10) ||
   '[F6A46CF1:00001877] :-) ',
   'Registros do CI USB sem cabo conectado. Valores diferentes com o aparelho sem nada na porta sugerem linhas de dados em curto.',
   'USB chip registers with no cable attached. Different values with nothing in the port suggest shorted data lines.',

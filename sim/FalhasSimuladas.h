@@ -25,6 +25,7 @@ public:
     bool bateriaSemCiclos = false;   // the gas gauge does not report the cycle count
     bool codecSemOk = false;         // the audio codec does not acknowledge its reset
     bool ramFalha = false;           // both memory tests fail
+    bool tristarSemResposta = false; // the USB interface chip does not answer its two commands
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

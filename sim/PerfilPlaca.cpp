@@ -89,6 +89,24 @@ QList<QByteArray> PerfilPlaca::secao(const QString& comando) const {
     return m_secoes.value(normalizaComando(comando));
 }
 
+QList<QByteArray> PerfilPlaca::secaoComArgumento(const QString& comando, QString* argumento) const {
+    const QString normal = normalizaComando(comando);
+    QString melhor;
+    for (auto it = m_secoes.cbegin(); it != m_secoes.cend(); ++it) {
+        const QString& nome = it.key();
+        if (!nome.endsWith(QLatin1String(" *")) || nome.startsWith(u'.'))
+            continue;
+        const QString inicio = nome.chopped(1);
+        if (normal.startsWith(inicio) && normal.size() > inicio.size() && inicio.size() > melhor.size())
+            melhor = inicio;
+    }
+    if (melhor.isEmpty())
+        return {};
+    if (argumento)
+        *argumento = comando.simplified().mid(melhor.size());
+    return m_secoes.value(melhor + u'*');
+}
+
 QStringList PerfilPlaca::variaveis() const {
     const QString prefixo = secaoVariavel(QString());
     QStringList nomes;
@@ -101,7 +119,7 @@ QStringList PerfilPlaca::variaveis() const {
 }
 
 QStringList PerfilPlaca::marcadoresDesconhecidos() const {
-    QSet<QString> conhecidos{QStringLiteral("modelo"), QStringLiteral("comando")};
+    QSet<QString> conhecidos{QStringLiteral("modelo"), QStringLiteral("comando"), QStringLiteral("arg")};
     for (const QString& nome : variaveis())
         conhecidos.insert(nome);
     static const QRegularExpression marcador(QStringLiteral("\\{([a-z0-9-]+)\\}"));

@@ -26,6 +26,11 @@ public:
     bool temSecao(const QString& comando) const;
     // Answer lines of a command (compared as normalizaComando does); empty when it has no section.
     QList<QByteArray> secao(const QString& comando) const;
+    // The section of a command that takes a free argument: a section named "<start> *" answers every
+    // command that begins with "<start> " and has no section of its own (the longest start wins). Empty
+    // when none fits; otherwise *argumento is what follows the start in `comando` (blanks made one, case
+    // kept), for the placeholder "{arg}".
+    QList<QByteArray> secaoComArgumento(const QString& comando, QString* argumento) const;
     // Names of the variable fragments ("serie" for the section ".var serie"), sorted: each section lists the
     // values one fragment may take, one a line, and a start of the shell picks one of them.
     QStringList variaveis() const;

@@ -20,6 +20,7 @@ const QString ComandoCodec = QStringLiteral("audio --resetblock codec");
 const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
 const QString ComandoRam = QStringLiteral("testmemory");
 const QString ComandoRam1MB = QStringLiteral("testmemory --1mb");
+const QString PrefixoTristar = QStringLiteral("tristar ");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -95,8 +96,15 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo = m_perfil.secao(QStringLiteral(".ram-falha"));
         if (falhas.ramFalha && comando == ComandoRam1MB)
             corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
+        if (falhas.tristarSemResposta && comando.startsWith(PrefixoTristar))
+            corpo = m_perfil.secao(QStringLiteral(".tristar-sem-resposta"));
     } else {
-        corpo = m_perfil.secao(SecaoRecusa);
+        QString argumento;
+        corpo = m_perfil.secaoComArgumento(QString::fromLatin1(linha), &argumento);
+        if (corpo.isEmpty())
+            corpo = m_perfil.secao(SecaoRecusa);
+        for (QByteArray& l : corpo)
+            l.replace("{arg}", argumento.toLatin1());
     }
     for (QByteArray& l : corpo) {
         l.replace("{modelo}", m_configuracao.modelo.toLatin1());

@@ -376,6 +376,20 @@ void TstSimulador::respostasDoShell_data() {
     QTest::newRow("a command in capitals with doubled blanks is still known")
         << QByteArray("PMUADC  --sel  tigris --read all") << QStringList() << QStringList{"tigris vbus : "}
         << QStringList{"Command"};
+    QTest::newRow("the free backlight level answers with the level sent")
+        << QByteArray("bl -p 35") << QStringList() << QStringList{"backlight: level 35 %"}
+        << QStringList{"Command", "{arg}"};
+    QTest::newRow("a colour field keeps the case of its text and the shell's one blank")
+        << QByteArray("displaytext -t Placa7 -b magenta  -c white -w") << QStringList()
+        << QStringList{"-t Placa7 -b magenta -c white -w", "full screen drawn"} << QStringList{"Command"};
+    QTest::newRow("a command that only begins like an argument section is refused")
+        << QByteArray("bl -p") << QStringList() << QStringList{"Command"} << QStringList{"backlight"};
+    QTest::newRow("the USB chip register read, its double blanks as the IC screen sends it")
+        << QByteArray("tristar --read dx1 --read dx2  --read acc1  --read acc2  --read idx --read vdx") << QStringList()
+        << QStringList{"tristar registers:", "vbus detect: present"} << QStringList{"Command"};
+    QTest::newRow("the USB chip that does not answer")
+        << QByteArray("tristar -p") << QStringList{"--falha", "tristar-sem-resposta"}
+        << QStringList{"no response from device"} << QStringList{"status: OK"};
     QTest::newRow("Reset is acknowledged and the prompt returns after the restart")
         << QByteArray("Reset") << QStringList{"--reinicio-ms", "200"} << QStringList{"Resetting"}
         << QStringList{"Command"};
