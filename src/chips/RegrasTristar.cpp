@@ -15,6 +15,11 @@ QString limiteCorrente(const QString& modelo) {
 }
 } // namespace
 
+QString Titulo(const QString& legendaBotaoChip) {
+    const bool hydra = legendaBotaoChip.contains(QLatin1String("HYDRA"), Qt::CaseSensitive);
+    return (hydra ? QStringLiteral("Hydra") : QStringLiteral("Tristar")) + QStringLiteral(" - Voltrace Tarsel");
+}
+
 QString Designador(const QString& modelo) {
     if (modelo == QLatin1String("IP 6") || modelo == QLatin1String("IP 6 Plus"))
         return QStringLiteral("U1700");

@@ -16,6 +16,10 @@ inline const QString Comando = QStringLiteral("pmuadc --read all");
 // Rows 1 and 2 are judged (the row number is the line's marker); row 3 is the accessory rail, shown only.
 constexpr int Linhas = 3;
 
+// The window title from the caption of the IC screen's chip button: "Hydra - Voltrace Tarsel" when the
+// caption names HYDRA, else "Tristar - Voltrace Tarsel".
+QString Titulo(const QString& legendaBotaoChip);
+
 // The chip's designator on the board; empty for a model the screen does not know.
 QString Designador(const QString& modelo);
 // The rail names of rows 1 to 3 for the model.

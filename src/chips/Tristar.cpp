@@ -6,6 +6,7 @@
 #include "chips/DesenhoChip.h"
 #include "chips/RegrasTristar.h"
 #include "link/Resposta.h"
+#include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 #include "tela/MarcaResultado.h"
 
@@ -42,11 +43,21 @@ void pintaTexto(QLabel* l, const QString& corBGR) {
 
 Tristar::Tristar(ContextoTela& contexto)
     : TelaComando(contexto, NomeTela::Tristar, Codigo) {
-    setWindowTitle(ChipUsb(familia()) + QStringLiteral(" - Voltrace Tarsel"));
+    setWindowTitle(tituloInicial());
     montaTela();
     aplicaTextos();
     limpa();
     QTimer::singleShot(0, this, [this] { executaLeitura(); });
+}
+
+QString Tristar::tituloInicial() const {
+    // Opened from the IC screen, the chip name follows that screen's button; opened any other way, the
+    // family decides.
+    if (const QWidget* ic = contexto().tela(NomeTela::IC)) {
+        if (const auto* botao = ic->findChild<const QPushButton*>(QStringLiteral("btTristar")))
+            return RegrasTristar::Titulo(botao->text());
+    }
+    return ChipUsb(familia()) + QStringLiteral(" - Voltrace Tarsel");
 }
 
 QLabel* Tristar::lbUC() const {

@@ -45,6 +45,7 @@ protected:
     void posiciona(QWidget* janela, const QSize& area) override;
 
 private:
+    QString tituloInicial() const;
     void montaTela();
     void aplicaTextos();
     void executaLeitura();
