@@ -11,6 +11,7 @@
 #include "devicetests/Adicionais.h"
 #include "devicetests/Bateria.h"
 #include "devicetests/Codec.h"
+#include "devicetests/Displays.h"
 #include "devicetests/IC.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
@@ -34,6 +35,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Codec>(NomeTela::Codec);
     principal.registraTela<Adicionais>(NomeTela::Outros, Botao::Adicionais);
     principal.registraTela<IC>(NomeTela::IC, Botao::IC);
+    principal.registraTela<Displays>(NomeTela::Displays, Botao::Display);
 }
 
 } // namespace tarsel
