@@ -132,8 +132,10 @@ void Displays::montaTela() {
     v->addWidget(quadroCores);
     // The frame's caption in bold, its contents as the rest of the screen.
     quadroCores->setFont(negrito);
+    QFont normal = font();
+    normal.setBold(false);
     for (QWidget* w : quadroCores->findChildren<QWidget*>())
-        w->setFont(font());
+        w->setFont(normal);
 
     // The phone's answer, and the hint when nothing could be sent.
     auto* cabecalho = new QHBoxLayout;

@@ -66,7 +66,7 @@ void IC::montaTela() {
         const int indice = i + ICParse::TesteDados;
         m_btBl[i] = new QPushButton(this);
         m_btBl[i]->setObjectName(QStringLiteral("btBl%1").arg(indice));
-        m_btBl[i]->setMinimumSize(Twips(2600), Twips(480));
+        m_btBl[i]->setMinimumSize(Twips(3000), Twips(480));
         m_btBl[i]->setFont(negrito);
         connect(m_btBl[i], &QPushButton::clicked, this, [this, indice] { clicaTeste(indice); });
         topo->addWidget(m_btBl[i]);
@@ -90,8 +90,11 @@ void IC::montaTela() {
     connect(m_btTristar, &QPushButton::clicked, this, [this] { abreChip(NomeTela::Tristar); });
     v->addLayout(topo);
 
-    // The verdict row.
-    auto* veredito = new QHBoxLayout;
+    // The verdict row, as high as its mark even while empty: the boxes below do not jump.
+    auto* linhaVeredito = new QWidget(this);
+    linhaVeredito->setMinimumHeight(TamanhoFigura + 4);
+    auto* veredito = new QHBoxLayout(linhaVeredito);
+    veredito->setContentsMargins(0, 0, 0, 0);
     m_ok = new QLabel(this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setPixmap(MarcaResultado(true, TamanhoFigura));
@@ -116,7 +119,7 @@ void IC::montaTela() {
     veredito->addWidget(m_lbStatus);
     veredito->addSpacing(Twips(200));
     veredito->addWidget(m_lbStatus2, 1);
-    v->addLayout(veredito);
+    v->addWidget(linhaVeredito);
 
     // The answer and the known-good board's.
     const QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
