@@ -114,6 +114,10 @@ private slots:
                                         << " Placa 01 ok "
                                         << "Cor_Amarelo" << false << "Placa01ok"
                                         << d + "Placa01ok -b yellow -c white -w";
+        QTest::newRow("a pasted line break or tab does not start a second command")
+            << "IP 7"
+            << "ab\r\nreset\tx\u0007"
+            << "Cor_Verde" << false << "abresetx" << d + "abresetx -b green -c white -w";
         QTest::newRow("blanks alone: the default text")
             << "IP 8"
             << "   "

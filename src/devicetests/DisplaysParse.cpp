@@ -131,10 +131,14 @@ ComandoCor Cor(const QString& familia, const QString& texto, const QString& bota
         r.texto = texto;
         return r;
     }
-    // The shell splits its arguments at blanks: the text goes as one word. A text of blanks alone would
-    // leave "-t" without its word, so the default text stands in for it too.
-    r.texto = texto;
-    r.texto.remove(u' ');
+    // The shell splits its arguments at blanks: the text goes as one word. A line break or other control
+    // character (pasted in) would end the command line early and send the rest as a second command: out
+    // with them too. A text of blanks alone would leave "-t" without its word, so the default text stands
+    // in for it as well.
+    for (const QChar c : texto) {
+        if (!c.isSpace() && c.category() != QChar::Other_Control)
+            r.texto += c;
+    }
     if (r.texto.isEmpty())
         r.texto = TextoPadrao;
     r.comando = QStringLiteral("displaytext -t ") + r.texto + SufixoCor(botao);

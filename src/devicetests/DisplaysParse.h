@@ -49,7 +49,7 @@ inline const QString TextoPadrao = QStringLiteral("Voltrace_Tarsel");
 
 struct ComandoCor {
     bool recusado = false; // the family's display driver has no text command ("IP 6" families)
-    QString texto;         // what the text field holds afterwards: blanks removed, never empty
+    QString texto;         // what the text field holds afterwards: blanks and control characters removed, never empty
     QString comando;       // "displaytext -t " + texto + the button's suffix
 };
 // The colour command for `familia` with the field's `texto` and the button `botao`.
