@@ -181,6 +181,15 @@ private slots:
         QVERIFY(!dados.contains(QStringLiteral("--read")));
         QVERIFY2(t->txtComparador()->toPlainText().contains(QStringLiteral("hydra registers:")),
                  qPrintable(t->txtComparador()->toPlainText()));
+
+        // Another family picked by hand: the known-good answer, the device label and the chip words follow.
+        b.principal->ComboAparelhos()->setCurrentText(QStringLiteral("IP 7"));
+        QVERIFY2(t->txtComparador()->toPlainText().contains(QStringLiteral("tristar registers:")),
+                 qPrintable(t->txtComparador()->toPlainText()));
+        QCOMPARE(t->lbDispositivo()->text(), QStringLiteral("Modelo: IP 7  A1865"));
+        QCOMPARE(t->btBl(2)->text(), QStringLiteral("TRISTAR Comunicação"));
+        // The verdict stays with the chip that was tested.
+        QCOMPARE(t->lbIC()->text(), QStringLiteral("HYDRA"));
     }
 
     void tristarSemResposta() {
