@@ -27,6 +27,8 @@ const Falha tabelaFalhas[] = {
     {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
     {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
     {"ram-falha", &FalhasSimuladas::ramFalha},
+    {"nand-erro", &FalhasSimuladas::nandErro},
+    {"nand-sem-driver", &FalhasSimuladas::nandSemDriver},
 };
 
 } // namespace

@@ -25,6 +25,8 @@ public:
     bool bateriaSemCiclos = false;   // the gas gauge does not report the cycle count
     bool codecSemOk = false;         // the audio codec does not acknowledge its reset
     bool ramFalha = false;           // both memory tests fail
+    bool nandErro = false;           // the NAND queries answer ERROR (the flash controller is silent)
+    bool nandSemDriver = false;      // the configuration list reports the missing configuration driver
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -20,6 +20,9 @@ const QString ComandoCodec = QStringLiteral("audio --resetblock codec");
 const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
 const QString ComandoRam = QStringLiteral("testmemory");
 const QString ComandoRam1MB = QStringLiteral("testmemory --1mb");
+const QStringList ComandosNand = {QStringLiteral("nanduid"), QStringLiteral("nandsize"),
+                                  QStringLiteral("nand --getinfo")};
+const QString ComandoSyscfgLista = QStringLiteral("syscfg list");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -95,6 +98,10 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo = m_perfil.secao(QStringLiteral(".ram-falha"));
         if (falhas.ramFalha && comando == ComandoRam1MB)
             corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
+        if (falhas.nandErro && ComandosNand.contains(comando))
+            corpo = m_perfil.secao(QStringLiteral(".nand-erro"));
+        if (falhas.nandSemDriver && comando == ComandoSyscfgLista)
+            corpo = m_perfil.secao(QStringLiteral(".nand-sem-driver"));
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }
