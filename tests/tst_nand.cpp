@@ -362,7 +362,8 @@ private slots:
         QCOMPARE(t->lbStatus()->text(), QString());
     }
 
-    // The restore errors button opens server page 11; the screen speaks the language it opened in.
+    // The restore errors button opens server page 11; the screen speaks the language it opened in, and a
+    // language change closes it.
     void paginaServidorEIdioma() {
         teste::ServidorTeste servidor;
         QVERIFY2(servidor.pronto(), qPrintable(servidor.erro()));
@@ -380,6 +381,17 @@ private slots:
         QCOMPARE(captura.urls.size(), 1);
         QVERIFY2(captura.urls.at(0).toString().endsWith(QStringLiteral("nand/erros-restauracao")),
                  qPrintable(captura.urls.at(0).toString()));
+
+        // A language change closes the screen; opened again, it speaks the new language.
+        QPointer<Nand> aberta(t);
+        globais().IdiomaAtual = 3;
+        b.principal->fechaTelasParaIdioma();
+        QTRY_VERIFY(aberta.isNull());
+        Nand* outra = b.abre();
+        globais().IdiomaAtual = 1;
+        QVERIFY(outra);
+        QCOMPARE(outra->windowTitle(), QStringLiteral("Pruebas de Memoria NAND - Voltrace Tarsel"));
+        QCOMPARE(outra->btBl(NandParse::TesteTensoes)->text(), QStringLiteral("Tensiones NAND"));
     }
 };
 
