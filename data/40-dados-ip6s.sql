@@ -16,6 +16,9 @@ insert into Dados (Aparelho, Comando, Dados, Info, Info2, Info3) values (
   '  tristar -p                         USB interface chip properties' || char(13,10) ||
   '  tristar --read <reg>               read USB interface chip registers (dx1, dx2, acc1, acc2, idx, vdx)' || char(13,10) ||
   '  nanduid                            NAND unique id' || char(13,10) ||
+  '  nandsize                           NAND capacity in KiB' || char(13,10) ||
+  '  nand --getinfo                     NAND vendor, part and geometry (not on IP 6 to 6s Plus)' || char(13,10) ||
+  '  syscfg list                        list every system configuration key (long read)' || char(13,10) ||
   '  testmemory [--1MB]                 test the memory' || char(13,10) ||
   '  baseband | bluetooth | wifi | gps | stockholm --on | --off' || char(13,10) ||
   '                                     power a radio on or off' || char(13,10) ||
@@ -328,6 +331,7 @@ insert into Dados (Aparelho, Comando, Dados, Info, Info2, Info3) values (
   'IP 6s', 'nanduid',
   char(13,10,13,13,10) ||
   'NAND UID: xxxxx®' || char(13,10) ||
+  'NAND UID check Passed' || char(13,10) ||
   '[55196F0B:0000E2ED] :-) ',
   'Identificação única da NAND (mascarada). Sem resposta indica NAND sem comunicação.',
   'NAND unique id (masked). No answer means the NAND does not communicate.',

@@ -8,6 +8,7 @@ PACOTES=(
   qt6-httpserver-dev qt6-websockets-dev
   xvfb xauth xdg-utils fonts-dejavu-core
   chromium # renders the report pages headless in the tests (screenshot and PDF)
+  poppler-utils # pdftotext: the tests read back the text of the documents the build writes
 )
 
 faltam=()

@@ -28,6 +28,8 @@ const Falha tabelaFalhas[] = {
     {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
     {"ram-falha", &FalhasSimuladas::ramFalha},
     {"tristar-sem-resposta", &FalhasSimuladas::tristarSemResposta},
+    {"nand-erro", &FalhasSimuladas::nandErro},
+    {"nand-sem-driver", &FalhasSimuladas::nandSemDriver},
 };
 
 } // namespace

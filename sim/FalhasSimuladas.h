@@ -26,6 +26,8 @@ public:
     bool codecSemOk = false;         // the audio codec does not acknowledge its reset
     bool ramFalha = false;           // both memory tests fail
     bool tristarSemResposta = false; // the USB interface chip does not answer its two commands
+    bool nandErro = false;           // the NAND queries answer ERROR (the flash controller is silent)
+    bool nandSemDriver = false;      // the configuration list reports the missing configuration driver
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -21,6 +21,9 @@ const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
 const QString ComandoRam = QStringLiteral("testmemory");
 const QString ComandoRam1MB = QStringLiteral("testmemory --1mb");
 const QString PrefixoTristar = QStringLiteral("tristar ");
+const QStringList ComandosNand = {QStringLiteral("nanduid"), QStringLiteral("nandsize"),
+                                  QStringLiteral("nand --getinfo")};
+const QString ComandoSyscfgLista = QStringLiteral("syscfg list");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -98,6 +101,10 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
         if (falhas.tristarSemResposta && comando.startsWith(PrefixoTristar))
             corpo = m_perfil.secao(QStringLiteral(".tristar-sem-resposta"));
+        if (falhas.nandErro && ComandosNand.contains(comando))
+            corpo = m_perfil.secao(QStringLiteral(".nand-erro"));
+        if (falhas.nandSemDriver && comando == ComandoSyscfgLista)
+            corpo = m_perfil.secao(QStringLiteral(".nand-sem-driver"));
     } else {
         QString argumento;
         corpo = m_perfil.secaoComArgumento(QString::fromLatin1(linha), &argumento);

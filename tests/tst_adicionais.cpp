@@ -12,8 +12,11 @@
 #include "link/Enlace.h"
 #include "tela/PainelProgresso.h"
 
+#include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -26,6 +29,19 @@ constexpr int Espera = 30000; // ms
 QString semServidor() {
     return QStringLiteral("update Tools set Servidor = '%1'").arg(teste::ServidorFechado());
 }
+
+// Catches the documents the program opens instead of starting a viewer.
+class CapturaArquivos : public QObject {
+    Q_OBJECT
+public:
+    CapturaArquivos() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "abre"); }
+    ~CapturaArquivos() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> urls;
+public slots:
+    void abre(const QUrl& url) { urls << url; }
+};
+
+const QString GuiaConstruida = QStringLiteral(TARSEL_PASTA_BIN "/xPanicFull.pdf");
 
 } // namespace
 
@@ -73,6 +89,52 @@ private slots:
         QCOMPARE(AdicionaisParse::Comando(indice), comando);
         QCOMPARE(AdicionaisParse::Legenda(indice), legenda);
         QCOMPARE(AdicionaisParse::CopiaAoVivo(indice), aoVivo);
+    }
+
+    // The build writes the panic guide into the program folder: a real PDF whose text reads back, each
+    // language from its own page, Portuguese first.
+    void guiaPanicConstruida() {
+        QFile pdf(GuiaConstruida);
+        QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(GuiaConstruida));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-enc"), QStringLiteral("UTF-8"), GuiaConstruida, QStringLiteral("-")});
+        QVERIFY2(p.waitForFinished(30000), "pdftotext (poppler-utils, scripts/setup.sh) did not run");
+        QCOMPARE(p.exitCode(), 0);
+        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        const QStringList paginas = texto.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY2(paginas.size() >= 3, qPrintable(texto.left(500)));
+        const qsizetype pt = texto.indexOf(QStringLiteral("Guia de leitura de panics"));
+        const qsizetype en = texto.indexOf(QStringLiteral("Reading panic logs"));
+        const qsizetype es = texto.indexOf(QStringLiteral("Guía de lectura de panics"));
+        QVERIFY2(pt >= 0 && en > pt && es > en, qPrintable(texto.left(500)));
+        QVERIFY(paginas.first().contains(QStringLiteral("Guia de leitura de panics")));
+        QVERIFY(!paginas.first().contains(QStringLiteral("Reading panic logs")));
+        QCOMPARE(texto.count(QStringLiteral("panicString")), 3);
+        for (const char* t : {"O que verificar na placa", "What to check on the board", "Qué verificar en la placa"})
+            QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
+    }
+
+    // The guide's button opens the document of the program folder; without it, a message says where it
+    // was looked for and nothing opens.
+    void botaoGuiaPanic() {
+        teste::BancadaTela<Adicionais> b(NomeTela::Outros, semServidor());
+        Adicionais* t = b.abre();
+        QVERIFY(t);
+        QCOMPARE(t->btPanicFull()->text(), QStringLiteral("PDF Panic Full"));
+        const QString destino = b.pasta.arquivo(QStringLiteral("xPanicFull.pdf"));
+        CapturaArquivos captura;
+        t->btPanicFull()->click();
+        QVERIFY(captura.urls.isEmpty());
+        QCOMPARE(b.dialogos.caixas.size(), 1);
+        QVERIFY(b.dialogos.caixas.at(0).texto.startsWith(QStringLiteral("Documento não encontrado:")));
+        QVERIFY(b.dialogos.caixas.at(0).texto.endsWith(QStringLiteral("xPanicFull.pdf")));
+
+        QVERIFY(QFile::copy(GuiaConstruida, destino));
+        t->btPanicFull()->click();
+        QCOMPARE(captura.urls, QList<QUrl>{QUrl::fromLocalFile(destino)});
+        QCOMPARE(b.dialogos.caixas.size(), 1);
     }
 
     void semConexaoAvisoECodecOculto() {

@@ -164,6 +164,20 @@ private slots:
         QCOMPARE(b.dialogos.caixas.size(), 0);
     }
 
+    // Another screen hands over the NAND group while no reading can start: the group's core rails show
+    // all the same, and only those (not the NAND rows of the Buck and LDO types).
+    void grupoEntregueSemLeitura() {
+        Bancada b;
+        teste::executaSql(b.pasta.banco(), QStringLiteral("insert into Master (Modelo, TIPO, Orig, Malha, Ci, RefT) "
+                                                          "values ('IP 7', 2, 'Buck7', 'PP0V9_NAND', 'NAND', '7')"));
+        VCores* t = b.abre();
+        QVERIFY(t);
+        t->mostraGrupo(QStringLiteral("NAND"));
+        QCOMPARE(t->cbICs()->currentText(), QStringLiteral("NAND"));
+        QVERIFY(!timer(t, "Timer1")->isActive());
+        QCOMPARE(coluna(t, QStringLiteral("Malha")), QStringList({"4. PP0V9_NAND", "6. PP3V3_NAND"}));
+    }
+
     void leitura() {
         Bancada b;
         QVERIFY(b.conecta());

@@ -13,6 +13,7 @@
 #include "devicetests/Codec.h"
 #include "devicetests/Displays.h"
 #include "devicetests/IC.h"
+#include "devicetests/Nand.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -36,6 +37,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Adicionais>(NomeTela::Outros, Botao::Adicionais);
     principal.registraTela<IC>(NomeTela::IC, Botao::IC);
     principal.registraTela<Displays>(NomeTela::Displays, Botao::Display);
+    principal.registraTela<Nand>(NomeTela::Nand, Botao::Nand);
 }
 
 } // namespace tarsel

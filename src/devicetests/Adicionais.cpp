@@ -9,11 +9,14 @@
 #include "link/Resposta.h"
 #include "online/Servidor.h"
 #include "store/Banco.h"
+#include "tela/AbreLink.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 #include "tela/MarcaResultado.h"
 #include "tela/PainelProgresso.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -92,12 +95,15 @@ void Adicionais::montaTela() {
     m_btBateria->setObjectName(QStringLiteral("btBateria"));
     m_btCodec = new QPushButton(this);
     m_btCodec->setObjectName(QStringLiteral("btCodec"));
-    for (QPushButton* b : {m_btBateria, m_btCodec}) {
+    m_btPanicFull = new QPushButton(QStringLiteral("PDF Panic Full"), this);
+    m_btPanicFull->setObjectName(QStringLiteral("btPanicFull"));
+    for (QPushButton* b : {m_btBateria, m_btCodec, m_btPanicFull}) {
         b->setMinimumHeight(Twips(480));
         topo->addWidget(b);
     }
     connect(m_btBateria, &QPushButton::clicked, this, &Adicionais::abreBateria);
     connect(m_btCodec, &QPushButton::clicked, this, [this] { contexto().abreTela(NomeTela::Codec); });
+    connect(m_btPanicFull, &QPushButton::clicked, this, &Adicionais::abrePanicFull);
     v->addLayout(topo);
 
     // The verdict row.
@@ -272,6 +278,18 @@ void Adicionais::abreBateria() {
         janela->close();
     else
         close();
+}
+
+void Adicionais::abrePanicFull() {
+    const QString arquivo = QDir(globais().PastaPrograma).filePath(AdicionaisParse::GuiaPanic);
+    // A missing document says where it was looked for, rather than nothing happening.
+    if (!QFileInfo::exists(arquivo)) {
+        dialogos().mensagem(Dialogos::Icone::Exclamacao, TituloPadrao,
+                            Traduz(QStringLiteral("DocumentoNaoEncontrado")) + QStringLiteral("\r\n") +
+                                QDir::toNativeSeparators(arquivo));
+        return;
+    }
+    AbreLink(arquivo);
 }
 
 void Adicionais::aoMudarModelo(const QString& familia) {

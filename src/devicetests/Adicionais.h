@@ -33,6 +33,7 @@ public:
     QPushButton* btBl(int indice) const;
     QPushButton* btBateria() const { return m_btBateria; }
     QPushButton* btCodec() const { return m_btCodec; }
+    QPushButton* btPanicFull() const { return m_btPanicFull; }
     QPlainTextEdit* txtDados() const { return m_txtDados; }
     QPlainTextEdit* txtComparador() const { return m_txtComparador; }
     QLabel* lbStatus() const { return m_lbStatus; }
@@ -59,6 +60,7 @@ private:
     void verificaCodec();
     void status();
     void abreBateria();
+    void abrePanicFull();
     void defineComparador(const QString& familia, const QString& comando);
     void escreveDispositivo();
 
@@ -70,6 +72,7 @@ private:
     QPushButton* m_btBl[2] = {};
     QPushButton* m_btBateria = nullptr;
     QPushButton* m_btCodec = nullptr;
+    QPushButton* m_btPanicFull = nullptr;
     QPlainTextEdit* m_txtDados = nullptr;
     QPlainTextEdit* m_txtComparador = nullptr;
     QLabel* m_lbDados = nullptr;

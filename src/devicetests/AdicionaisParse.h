@@ -17,6 +17,9 @@ constexpr int LimiteTiques = 30;       // looks at a finished but short answer b
 constexpr int TamanhoMinimo = 31;      // an answer shorter than this is not judged
 constexpr int AvisoMs = 1500;          // how long the "not now" hint stays
 
+// The panic guide in the program folder (written at build time, all three languages in one document).
+inline const QString GuiaPanic = QStringLiteral("xPanicFull.pdf");
+
 // The command of a test button; empty for an index that is not a test.
 QString Comando(int indice);
 // The caption of a test button ("MEM RAM Teste", "MEM RAM Teste 1MB" in the current language).

@@ -99,6 +99,14 @@ void VCores::aoConectar() {
     m_btExecutaLeitura->setEnabled(true);
 }
 
+void VCores::mostraGrupo(const QString& ic) {
+    m_cbICs->setCurrentText(ic);
+    PrePesquisa();
+    // Without a reading (link busy or down) the group's rows still show; a reading shows them itself.
+    if (!aguardando())
+        mostra(ConsultaRail::grade(modelo(), tipo(), OrdemRail::Malha, ic));
+}
+
 QString VCores::filtro() const {
     return m_cbICs->currentText();
 }

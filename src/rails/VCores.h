@@ -18,6 +18,9 @@ public:
     explicit VCores(ContextoTela& contexto);
 
     void aoConectar() override;
+    // Another screen hands over one IC group ("NAND"): the filter is set, a reading starts when the link
+    // allows it, and the group's rows show either way.
+    void mostraGrupo(const QString& ic);
 
     int tipo() const override { return TipoVCore; }
 

@@ -23,6 +23,8 @@ public:
     // Hides the panel and stops the sweep.
     void para();
     bool ativo() const { return m_timer.isActive(); }
+    // The sweep's pace: a screen whose command runs long sweeps slower.
+    void defineIntervalo(int ms) { m_timer.setInterval(ms); }
 
 private:
     void passo();
