@@ -27,6 +27,11 @@ const Falha tabelaFalhas[] = {
     {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
     {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
     {"ram-falha", &FalhasSimuladas::ramFalha},
+    {"touch-baixo", &FalhasSimuladas::touchBaixo},
+    {"touch-morto", &FalhasSimuladas::touchMorto},
+    {"acorn-vp-baixa", &FalhasSimuladas::acornVpBaixa},
+    {"chip-sem-linha", &FalhasSimuladas::chipSemLinha},
+    {"chip-timeout", &FalhasSimuladas::chipTimeout},
 };
 
 } // namespace

@@ -25,6 +25,11 @@ public:
     bool bateriaSemCiclos = false;   // the gas gauge does not report the cycle count
     bool codecSemOk = false;         // the audio codec does not acknowledge its reset
     bool ramFalha = false;           // both memory tests fail
+    bool touchBaixo = false;         // the display chip's touch supply reads low while the touch is off
+    bool touchMorto = false;         // the display chip's touch supply reads low even with the touch on
+    bool acornVpBaixa = false;       // the display chip of IP X reads its vp rail 10 % low
+    bool chipSemLinha = false;       // a line of each display chip's report is missing
+    bool chipTimeout = false;        // a line of each display chip's report reads a time-out
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);
