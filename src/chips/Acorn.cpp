@@ -62,7 +62,8 @@ void Acorn::montaTela() {
     auto* esquerda = new QVBoxLayout;
     m_desenho = new DesenhoChip({QStringLiteral("CP1"), QStringLiteral("CP2"), QStringLiteral("CP3")},
                                 {QStringLiteral("LDO2"), QStringLiteral("TEMP")}, this);
-    m_desenho->setMinimumWidth(190);
+    m_desenho->setMinimumSize(230, 200);
+    m_desenho->setMaximumHeight(240);
     lbUC()->setText(RegrasAcorn::Designador);
     esquerda->addWidget(m_desenho);
 
@@ -73,6 +74,7 @@ void Acorn::montaTela() {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setMinimumWidth(minimo);
+        l->setFixedHeight(26);
         pinta(l, Cores::Branco);
         m_campos.insert(nome, l);
         return l;
@@ -96,7 +98,7 @@ void Acorn::montaTela() {
     // The temperature and the four currents under the drawing.
     auto* gc = new QGridLayout;
     gc->setHorizontalSpacing(6);
-    gc->setVerticalSpacing(5);
+    gc->setVerticalSpacing(8);
     gc->addWidget(negrito(QStringLiteral("TEMP")), 0, 0);
     gc->addWidget(caixa(QStringLiteral("Temp"), 90), 0, 1);
     for (int i = 1; i <= 4; ++i) {
@@ -105,6 +107,7 @@ void Acorn::montaTela() {
         gc->addWidget(caixa(QStringLiteral("AMP%1").arg(i), 90), i, 1);
     }
     gc->setColumnStretch(2, 1);
+    esquerda->addSpacing(10);
     esquerda->addLayout(gc);
     esquerda->addStretch(1);
     topo->addLayout(esquerda, 0);
@@ -112,7 +115,7 @@ void Acorn::montaTela() {
     // One row per rail, in the report's order: name, reading, deviation, verdict.
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(6);
-    g->setVerticalSpacing(5);
+    g->setVerticalSpacing(9);
     struct Linha {
         const char* malha;
         int n; // the line; -1 for a rail the chip does not report
@@ -125,6 +128,7 @@ void Acorn::montaTela() {
     int r = 0;
     for (const Linha& l : linhas) {
         QLabel* nome = negrito(QLatin1String(l.malha));
+        nome->setFixedHeight(26);
         g->addWidget(nome, r, 0);
         if (l.n < 0) {
             nome->setStyleSheet(QStringLiteral("color: #555;"));
@@ -140,6 +144,7 @@ void Acorn::montaTela() {
         ++r;
     }
     g->setColumnStretch(4, 1);
+    g->setRowStretch(r, 1);
     topo->addLayout(g, 1);
     v->addLayout(topo, 1);
 

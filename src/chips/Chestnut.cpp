@@ -91,11 +91,12 @@ void Chestnut::montaTela() {
                                  QStringLiteral("VNEG(SUB)"), QStringLiteral("VNEG"), QStringLiteral("CPUMP"),
                                  QStringLiteral("LCMBST"), QStringLiteral("CF2"), QStringLiteral("CF1")},
                                 leituras);
+    m_desenho->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     topo->addWidget(m_desenho, 0);
 
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(5);
-    g->setVerticalSpacing(5);
+    g->setVerticalSpacing(14);
     auto malha = [&](const QString& texto) {
         auto* l = new QLabel(texto, leituras);
         QFont f = l->font();
@@ -111,6 +112,7 @@ void Chestnut::montaTela() {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setMinimumWidth(minimo);
+        l->setFixedHeight(26);
         pinta(l, Cores::Branco);
         m_campos.insert(nome, l);
         return l;
@@ -158,8 +160,7 @@ void Chestnut::montaTela() {
     g->addWidget(bomba, r, 0, 1, 5);
     g->setRowStretch(r + 1, 1);
     topo->addLayout(g, 1);
-    v->addLayout(topo);
-    v->addStretch(1);
+    v->addLayout(topo, 1);
 
     m_lbVarInfo = new QLabel(leituras);
     m_lbVarInfo->setObjectName(QStringLiteral("lbVarInfo"));
