@@ -207,6 +207,18 @@ private slots:
             QVERIFY(t->OK(i)->isVisibleTo(t));
         QVERIFY(t->campo("VNEG_A")->text().endsWith(QLatin1String(" mA")));
         QVERIFY(!t->touchUsado());
+
+        // Opened narrow (readings only); the log toggle shows the raw and saved answers beside them.
+        QCOMPARE(t->btLog()->text(), QStringLiteral("Exibir Log ->"));
+        QVERIFY(!t->txtDados()->isVisibleTo(t));
+        const int estreita = t->width();
+        t->btLog()->click();
+        QCOMPARE(t->btLog()->text(), QStringLiteral("Ocultar"));
+        QVERIFY(t->width() > estreita);
+        QVERIFY(t->txtComparador()->isVisibleTo(t));
+        t->btLog()->click();
+        QCOMPARE(t->width(), estreita);
+        QCOMPARE(t->btLog()->text(), QStringLiteral("Exibir Log ->"));
     }
 
     void ipXRecusado() {
