@@ -30,6 +30,11 @@ const Falha tabelaFalhas[] = {
     {"tristar-sem-resposta", &FalhasSimuladas::tristarSemResposta},
     {"nand-erro", &FalhasSimuladas::nandErro},
     {"nand-sem-driver", &FalhasSimuladas::nandSemDriver},
+    {"touch-baixo", &FalhasSimuladas::touchBaixo},
+    {"touch-morto", &FalhasSimuladas::touchMorto},
+    {"acorn-vp-baixa", &FalhasSimuladas::acornVpBaixa},
+    {"chip-sem-linha", &FalhasSimuladas::chipSemLinha},
+    {"chip-timeout", &FalhasSimuladas::chipTimeout},
 };
 
 } // namespace

@@ -28,6 +28,11 @@ public:
     bool tristarSemResposta = false; // the USB interface chip does not answer its two commands
     bool nandErro = false;           // the NAND queries answer ERROR (the flash controller is silent)
     bool nandSemDriver = false;      // the configuration list reports the missing configuration driver
+    bool touchBaixo = false;         // the display chip's touch supply reads low while the touch is off
+    bool touchMorto = false;         // the display chip's touch supply reads low even with the touch on
+    bool acornVpBaixa = false;       // the display chip of IP X reads its vp rail 10 % low
+    bool chipSemLinha = false;       // a line of each display chip's report is missing
+    bool chipTimeout = false;        // a line of each display chip's report reads a time-out
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -13,6 +13,9 @@ const QString SecaoNaoEncontrado = QStringLiteral(".nao-encontrado");
 const QString ComandoLeituraPmu = QStringLiteral("pmuadc --read all");
 const QString ComandoBuck = QStringLiteral("buck");
 const QString ComandoTigris = QStringLiteral("pmuadc --sel tigris --read all");
+const QString ComandoChestnut = QStringLiteral("pmuadc --sel chestnut --read all");
+const QString ComandoTouchLiga = QStringLiteral("touch --on");
+const QString ComandoTouchDesliga = QStringLiteral("touch --off");
 const QString ComandoReset = QStringLiteral("reset");
 const QString ComandoShutdown = QStringLiteral("shutdown");
 const QString ComandoMedidor = QStringLiteral("device --key gasgauge -p");
@@ -91,6 +94,10 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
         m_desligado = true;
     } else if (!comando.startsWith(u'.') && m_perfil.temSecao(comando)) {
         corpo = linhasComFalhaRail(comando);
+        if (comando == ComandoChestnut || comando == ComandoLeituraPmu)
+            corpo = linhasChipsDisplay(corpo);
+        if (comando == ComandoTouchLiga || comando == ComandoTouchDesliga)
+            m_touchLigado = comando == ComandoTouchLiga;
         if (falhas.bateriaSemCiclos && comando == ComandoMedidor)
             corpo.removeIf([](const QByteArray& l) { return l.contains("cycle-count:"); });
         if (falhas.codecSemOk && comando == ComandoCodec)
@@ -228,6 +235,28 @@ QList<QByteArray> ShellDiagnostico::linhasCarregador(QList<QByteArray> linhas, c
             l = trocaValor(l, int(l.indexOf(": ")) + 2, [](double) { return 4200.0; });
         if (falhas.bateriaBaixa && l.startsWith("tigris vbat : "))
             l = trocaValor(l, int(l.indexOf(": ")) + 2, [](double) { return 3400.0; });
+    }
+    return linhas;
+}
+
+QList<QByteArray> ShellDiagnostico::linhasChipsDisplay(QList<QByteArray> linhas) const {
+    // The touch supply of a board whose touch controller is off (or dead) sags to 4.3 V, 16 % under its
+    // 5.1 V; the IP X vp rail sits at 9 V, 10 % under its 10 V.
+    const FalhasSimuladas& falhas = m_configuracao.falhas;
+    const bool touchBaixo = falhas.touchMorto || (falhas.touchBaixo && !m_touchLigado);
+    for (int i = int(linhas.size()) - 1; i >= 0; --i) {
+        QByteArray& l = linhas[i];
+        const int valor = int(l.indexOf(": ")) + 2;
+        if (touchBaixo && l.startsWith("chestnut vldo3 : "))
+            l = trocaValor(l, valor, [](double) { return 4300.0; });
+        if (falhas.acornVpBaixa && l.startsWith("acorn vp : "))
+            l = trocaValor(l, valor, [](double) { return 9000.0; });
+        if (falhas.chipTimeout && (l.startsWith("chestnut vboost : ") || l.startsWith("acorn va : "))) {
+            const int fim = int(l.indexOf(' ', valor));
+            l = l.left(valor) + "timeout" + (fim < 0 ? QByteArray() : l.mid(fim));
+        }
+        if (falhas.chipSemLinha && (l.startsWith("chestnut vneg : ") || l.startsWith("acorn vh : ")))
+            linhas.removeAt(i);
     }
     return linhas;
 }

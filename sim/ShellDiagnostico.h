@@ -45,6 +45,7 @@ private:
     QList<QByteArray> linhasDaConsultaModelo();
     QList<QByteArray> linhasComFalhaRail(const QString& comando) const;
     static QList<QByteArray> linhasCarregador(QList<QByteArray> linhas, const FalhasSimuladas& falhas);
+    QList<QByteArray> linhasChipsDisplay(QList<QByteArray> linhas) const;
     QByteArray lixo(int minimo, int maximo);
     static QByteArray junta(const QList<QByteArray>& linhas);
 
@@ -57,6 +58,7 @@ private:
     int m_consultasModelo = 0;
     bool m_modeloJaRespondido = false; // a model query got its number: the hang-up fault is armed
     bool m_desligado = false;          // after "Shutdown" the phone is off
+    bool m_touchLigado = false;        // "touch --on" powered the touch controller (off at start)
 };
 
 } // namespace tarsel

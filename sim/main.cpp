@@ -83,15 +83,18 @@ int imprimeCatalogo(const CatalogoPerfis& catalogo, bool familias) {
     return 0;
 }
 
-// What goes back on the line for one command, without the pacing and without a terminal: the recording
-// tool of the reference data reads it. Pauses are left out; an endless answer is written once.
+// What goes back on the line for the commands, one after the other to the same phone, without the pacing
+// and without a terminal: the recording tool of the reference data reads it. Pauses are left out; an
+// endless answer is written once.
 int imprimeResposta(const PerfilPlaca& perfil, const ShellDiagnostico::Configuracao& configuracao,
-                    const QString& comando) {
+                    const QStringList& comandos) {
     ShellDiagnostico shell(perfil, configuracao);
     QByteArray bytes;
-    for (const Trecho& t : shell.responde(comando.toLatin1())) {
-        if (t.tipo == Trecho::Tipo::Dados || t.tipo == Trecho::Tipo::SemFim)
-            bytes += t.dados;
+    for (const QString& comando : comandos) {
+        for (const Trecho& t : shell.responde(comando.toLatin1())) {
+            if (t.tipo == Trecho::Tipo::Dados || t.tipo == Trecho::Tipo::SemFim)
+                bytes += t.dados;
+        }
     }
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
@@ -136,7 +139,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption opResponde(
         QStringLiteral("responde"),
         QStringLiteral("Print the bytes the shell sends for this command line (echo, answer, prompt) and exit; "
-                       "no terminal is opened."),
+                       "no terminal is opened. Repeated, the commands go one after the other to the same phone."),
         QStringLiteral("COMANDO"));
     const QCommandLineOption opVariaveis(
         QStringLiteral("variaveis"),
@@ -189,7 +192,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(opFamilias) || parser.isSet(opVariaveis))
         return imprimeCatalogo(catalogo, parser.isSet(opFamilias));
     if (parser.isSet(opResponde))
-        return imprimeResposta(*perfil, configuracao, parser.value(opResponde));
+        return imprimeResposta(*perfil, configuracao, parser.values(opResponde));
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, descritoresSinal) != 0)
         return falha(QStringLiteral("socketpair failed"));

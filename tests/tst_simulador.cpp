@@ -197,6 +197,8 @@ private slots:
     void falhaDeRail();
     void falhaDoCarregador_data();
     void falhaDoCarregador();
+    void falhaDosChipsDeDisplay_data();
+    void falhaDosChipsDeDisplay();
     void placaDefeituosaTemTresRailsRuins();
     void ritmoDaLinha();
     void novoComandoCancelaAResposta();
@@ -751,6 +753,71 @@ void TstSimulador::falhaDoCarregador() {
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 0);
     const QString saida = QString::fromUtf8(p.readAllStandardOutput());
+    for (const QString& l : linhas)
+        QVERIFY2(saida.contains(l), qPrintable(saida));
+    for (const QString& l : ausentes)
+        QVERIFY2(!saida.contains(l), qPrintable(saida));
+}
+
+void TstSimulador::falhaDosChipsDeDisplay_data() {
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QStringList>("falhas");
+    QTest::addColumn<QStringList>("comandos"); // to the same phone; the last answer is checked
+    QTest::addColumn<QStringList>("linhas");
+    QTest::addColumn<QStringList>("ausentes");
+    const QString chestnut = QStringLiteral("pmuadc --sel chestnut --read all");
+    const QString pmu = QStringLiteral("pmuadc --read all");
+    const QString liga = QStringLiteral("touch --on");
+    const QString desliga = QStringLiteral("touch --off");
+    const QString touchBaixo = QStringLiteral("chestnut vldo3 : 4300.00 mV");
+
+    QTest::newRow("touch supply low while the touch is off")
+        << "A1778" << QStringList{"touch-baixo"} << QStringList{chestnut} << QStringList{touchBaixo}
+        << QStringList{"chestnut vldo3 : 51"};
+    QTest::newRow("touch on brings the touch supply back")
+        << "A1778" << QStringList{"touch-baixo"} << QStringList{chestnut, liga, chestnut}
+        << QStringList{"chestnut vldo3 : 51"} << QStringList{touchBaixo};
+    QTest::newRow("touch off again makes it low again")
+        << "A1633" << QStringList{"touch-baixo"} << QStringList{liga, desliga, chestnut} << QStringList{touchBaixo}
+        << QStringList{};
+    QTest::newRow("a dead touch supply stays low with the touch on")
+        << "A1864" << QStringList{"touch-morto"} << QStringList{liga, chestnut} << QStringList{touchBaixo}
+        << QStringList{};
+    QTest::newRow("a healthy board ignores the touch") << "A1778" << QStringList{} << QStringList{desliga, chestnut}
+                                                       << QStringList{"chestnut vldo3 : 51"} << QStringList{touchBaixo};
+    QTest::newRow("vp 10 % low on IP X") << "A1865" << QStringList{"acorn-vp-baixa"} << QStringList{pmu}
+                                         << QStringList{"acorn vp : 9000.00 mV", "acorn vn : -6"} << QStringList{};
+    QTest::newRow("a missing display chip line") << "A1778" << QStringList{"chip-sem-linha"} << QStringList{chestnut}
+                                                 << QStringList{"chestnut ineg :"} << QStringList{"chestnut vneg :"};
+    QTest::newRow("a missing Acorn line") << "A1865" << QStringList{"chip-sem-linha"} << QStringList{pmu}
+                                          << QStringList{"acorn vl :"} << QStringList{"acorn vh :"};
+    QTest::newRow("time-outs on both chips") << "A1865" << QStringList{"chip-timeout"} << QStringList{pmu}
+                                             << QStringList{"acorn va : timeout mV"} << QStringList{"acorn va : 3"};
+    QTest::newRow("time-out on the boost") << "A1549" << QStringList{"chip-timeout"} << QStringList{chestnut}
+                                           << QStringList{"chestnut vboost : timeout mV"} << QStringList{};
+    QTest::newRow("rail faults leave the display chips alone")
+        << "A1865" << QStringList{"placa-defeituosa"} << QStringList{pmu}
+        << QStringList{"acorn vp : 10012.40 mV", "acorn vh :", "acorn va : 3496.60 mV"} << QStringList{};
+}
+
+void TstSimulador::falhaDosChipsDeDisplay() {
+    QFETCH(QString, modelo);
+    QFETCH(QStringList, falhas);
+    QFETCH(QStringList, comandos);
+    QFETCH(QStringList, linhas);
+    QFETCH(QStringList, ausentes);
+    QStringList args{QStringLiteral("--modelo"), modelo};
+    for (const QString& f : falhas)
+        args << QStringLiteral("--falha") << f;
+    for (const QString& c : comandos)
+        args << QStringLiteral("--responde") << c;
+    QProcess p;
+    p.start(QStringLiteral(TARSEL_SIM), args);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString tudo = QString::fromUtf8(p.readAllStandardOutput());
+    // The answer of the last command: from its echo on.
+    const QString saida = tudo.mid(tudo.lastIndexOf(comandos.last() + QStringLiteral("\r\n")));
     for (const QString& l : linhas)
         QVERIFY2(saida.contains(l), qPrintable(saida));
     for (const QString& l : ausentes)

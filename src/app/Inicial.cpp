@@ -121,13 +121,13 @@ Inicial::~Inicial() {
     globais().textoPorta = nullptr;
 }
 
-void Inicial::registraTela(const QString& nome, int botao, int entrada, Fabrica cria) {
+void Inicial::registraTela(const QString& nome, int botao, int entrada, const QString& rotuloEntrada, Fabrica cria) {
     m_telas->registra({nome, std::move(cria), botao, entrada});
     auto abre = [this, nome] { abreTela(nome); };
     if (botao != Botao::Nenhum)
         m_barra->defineAcao(botao, abre);
     if (entrada != EntradaMenu::Nenhuma)
-        m_menu->defineAcao(entrada, abre);
+        m_menu->defineAcao(entrada, abre, rotuloEntrada);
 }
 
 void Inicial::carrega() {

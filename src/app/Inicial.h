@@ -40,8 +40,11 @@ public:
     // A screen the main window can open: opened by `nome`, by its button of the bar and by its sub-menu
     // entry (each optional). One line per screen:
     //     principal.registraTela<PMU>(NomeTela::PMU, Botao::PMU, EntradaMenu::PMU);
+    // Two screens may share a sub-menu entry whose label changes: `rotuloEntrada` is the label for which the
+    // entry opens this screen; the screen registered without one opens for any other label.
     template <typename T>
-    void registraTela(const QString& nome, int botao = Botao::Nenhum, int entrada = EntradaMenu::Nenhuma);
+    void registraTela(const QString& nome, int botao = Botao::Nenhum, int entrada = EntradaMenu::Nenhuma,
+                      const QString& rotuloEntrada = {});
     RegistroTelas& telas() const { return *m_telas; }
     // The language changed: the screens it closes are closed, the tips window hidden.
     void fechaTelasParaIdioma();
@@ -108,7 +111,7 @@ protected:
 
 private:
     using Fabrica = std::function<Tela*(ContextoTela&)>;
-    void registraTela(const QString& nome, int botao, int entrada, Fabrica cria);
+    void registraTela(const QString& nome, int botao, int entrada, const QString& rotuloEntrada, Fabrica cria);
     void montaCabecalho();
     void dispoeBarra();
     void desenhaFundo();
@@ -144,8 +147,9 @@ private:
     Dicas* m_dicas = nullptr;
 };
 
-template <typename T> void Inicial::registraTela(const QString& nome, int botao, int entrada) {
-    registraTela(nome, botao, entrada, [](ContextoTela& c) -> Tela* { return new T(c); });
+template <typename T>
+void Inicial::registraTela(const QString& nome, int botao, int entrada, const QString& rotuloEntrada) {
+    registraTela(nome, botao, entrada, rotuloEntrada, [](ContextoTela& c) -> Tela* { return new T(c); });
 }
 
 // Bar layout switches to the compact arrangement at this width or narrower.

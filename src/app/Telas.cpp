@@ -3,6 +3,8 @@
 #include "app/Inicial.h"
 #include "app/Sobre.h"
 #include "base/Globais.h"
+#include "chips/Acorn.h"
+#include "chips/Chestnut.h"
 #include "chips/Tigris.h"
 #include "chips/Tristar.h"
 #include "console/EditorDados.h"
@@ -30,6 +32,9 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<BuckTeste>(NomeTela::BuckTeste, Botao::Nenhum, EntradaMenu::BuckTeste);
     principal.registraTela<Tigris>(NomeTela::Tigris);
     principal.registraTela<Tristar>(NomeTela::Tristar);
+    principal.registraTela<Chestnut>(NomeTela::Chestnut, Botao::Nenhum, EntradaMenu::ChestnutAcorn,
+                                     QStringLiteral("Chestnut"));
+    principal.registraTela<Acorn>(NomeTela::Acorn, Botao::Nenhum, EntradaMenu::ChestnutAcorn);
     principal.registraTela<Sobre>(NomeTela::Sobre, Botao::Sobre);
     principal.registraTela<EditorDados>(NomeTela::EditorDados);
     principal.registraTela<Bateria>(NomeTela::Bateria);

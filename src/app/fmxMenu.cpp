@@ -86,16 +86,28 @@ void fmxMenu::ExibirMenu(int painel) {
     resize(Twips(Largura), height());
 }
 
-void fmxMenu::defineAcao(int entrada, std::function<void()> acao) {
-    if (entrada < 0 || entrada > 3)
+void fmxMenu::defineAcao(int entrada, std::function<void()> acao, const QString& rotulo) {
+    if (entrada < 0 || entrada > 3 || !acao)
         return;
-    m_acoes[entrada] = std::move(acao);
-    m_bt[entrada]->setEnabled(bool(m_acoes[entrada]));
+    QList<Acao>& acoes = m_acoes[entrada];
+    acoes.removeIf([&](const Acao& a) { return a.rotulo == rotulo; });
+    acoes.append({rotulo, std::move(acao)});
+    m_bt[entrada]->setEnabled(true);
 }
 
 void fmxMenu::clica(int entrada) {
-    if (m_acoes[entrada])
-        m_acoes[entrada]();
+    const QString rotulo = m_lb[entrada]->text();
+    const Acao* escolhida = nullptr;
+    for (const Acao& a : std::as_const(m_acoes[entrada])) {
+        if (a.rotulo == rotulo) {
+            escolhida = &a;
+            break;
+        }
+        if (a.rotulo.isEmpty())
+            escolhida = &a;
+    }
+    if (escolhida)
+        escolhida->executa();
     hide();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -23,7 +25,9 @@ public:
     QWidget* FrameMenu(int i) const { return m_frames[i]; }
     QWidget* FrameBaixo() const { return m_baixo; }
 
-    void defineAcao(int entrada, std::function<void()> acao);
+    // What a click on `entrada` does. An entry may carry one action per label it can show (`rotulo`); the
+    // action without a label is the one for any other label.
+    void defineAcao(int entrada, std::function<void()> acao, const QString& rotulo = {});
     void aplicaTextos();
 
 private:
@@ -33,7 +37,11 @@ private:
     QWidget* m_baixo;
     QToolButton* m_bt[4];
     QLabel* m_lb[4];
-    std::function<void()> m_acoes[4];
+    struct Acao {
+        QString rotulo;
+        std::function<void()> executa;
+    };
+    QList<Acao> m_acoes[4];
     int m_painel = -1;
 };
 

@@ -43,7 +43,9 @@ QRect DesenhoChip::corpo() const {
 void DesenhoChip::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     const QRect c = corpo();
-    m_lbUC->setGeometry(c.center().x() - 40, c.center().y() - 12, 80, 24);
+    // Wide enough for a long designator (" ACORN U5600"), never wider than the body.
+    const int largura = qMin(c.width() - 4, qMax(80, m_lbUC->fontMetrics().horizontalAdvance(m_lbUC->text()) + 12));
+    m_lbUC->setGeometry(c.center().x() - largura / 2, c.center().y() - 12, largura, 24);
 }
 
 void DesenhoChip::paintEvent(QPaintEvent*) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "chips/RelatorioChip.h"
+
+#include <QMap>
+#include <QString>
+#include <QVector>
+
+class QLabel;
+
+namespace tarsel {
+
+// The report button of a chip screen: takes the captions of `campos` and the visibility of the pass icons
+// `ok` as the screen shows them, asks the user's name (stored for the next report; cancel: no report) and
+// opens the page `pagina` on the report server.
+void ExportaRelatorioChip(const QString& pagina, const QVector<EntradaRelatorioChip>& entradas,
+                          const QMap<QString, QLabel*>& campos, const QMap<int, QLabel*>& ok, const QString& modelo);
+
+} // namespace tarsel
