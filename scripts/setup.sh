@@ -8,6 +8,9 @@ PACOTES=(
   qt6-httpserver-dev qt6-websockets-dev
   xvfb xauth xdg-utils fonts-dejavu-core
   chromium # renders the report pages headless in the tests (screenshot and PDF)
+  librsvg2-bin # the icon's PNG sizes, made from its SVG at build time
+  appstream desktop-file-utils # validate the metainfo and the menu entry (test)
+  dpkg-dev file # cpack -G DEB: dependencies from the linked libraries
 )
 
 faltam=()
