@@ -7,8 +7,10 @@
 #include "base/Globais.h"
 #include "link/Enlace.h"
 #include "link/MapaPortas.h"
+#include "link/RegistroSessao.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -195,6 +197,16 @@ int main(int argc, char** argv) {
     linhaTabela("3 KB answer", mede(enlace, linha, resposta(3072), false, nullptr));
     linhaTabela("3 KB answer, live copy", mede(enlace, linha, resposta(3072), false, &vista));
     linhaTabela("streaming to the limit, live copy", mede(enlace, linha, resposta(3072), true, &vista));
+    // The same with the session log written as the program writes it: each command and each delivered
+    // answer appended and flushed.
+    RegistroSessao registro(QDir(pasta.path()).filePath(QStringLiteral("logs")));
+    QObject::connect(&enlace, &Enlace::enviado,
+                     [&](const QString& c) { registro.comando(QStringLiteral("COM3"), QStringLiteral("A1778"), c); });
+    QObject::connect(&enlace, &Enlace::entregue, [&](const Resposta& r) {
+        registro.resposta(QStringLiteral("COM3"), QStringLiteral("A1778"), r.console);
+    });
+    linhaTabela("3 KB answer, session log", mede(enlace, linha, resposta(3072), false, nullptr));
+    linhaTabela("streaming, live copy, session log", mede(enlace, linha, resposta(3072), true, &vista));
     std::printf("\nlast byte->delivery includes the end rule's own polls: an answer ends at the first empty poll\n"
                 "once more than 5 polls were made (here about %d ms after the last byte), or at the poll limit\n"
                 "while data keeps coming (then the last byte is the one read by the final poll).\n",

@@ -9,6 +9,9 @@ PACOTES=(
   xvfb xauth xdg-utils fonts-dejavu-core
   chromium # renders the report pages headless in the tests (screenshot and PDF)
   poppler-utils # pdftotext: the tests read back the text of the documents the build writes
+  librsvg2-bin # the icon's PNG sizes, made from its SVG at build time
+  appstream desktop-file-utils # validate the metainfo and the menu entry (test)
+  dpkg-dev file # cpack -G DEB: dependencies from the linked libraries
 )
 
 faltam=()

@@ -42,11 +42,16 @@ QString pastaPadrao() {
     return bin.exists() ? bin.absolutePath() : QDir::currentPath();
 }
 
-// Profiles copied beside the executable by the build; the source folder otherwise.
+// Profiles copied beside the executable by the build, or installed in the data folder; the source folder
+// otherwise.
 QString perfisPadrao() {
     const QString aoLado = QCoreApplication::applicationDirPath() + QStringLiteral("/perfis");
     if (QFileInfo(aoLado).isDir())
         return aoLado;
+    const QString instalados =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" TARSEL_SIM_PERFIS_INSTALADOS));
+    if (QFileInfo(instalados).isDir())
+        return instalados;
     return QStringLiteral(TARSEL_SIM_PERFIS);
 }
 

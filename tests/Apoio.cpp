@@ -25,11 +25,13 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <sys/prctl.h>
 
 namespace tarsel::teste {
 
@@ -210,6 +212,28 @@ bool ConectaPrincipal(Inicial& principal, int porta, const QString& numero, int 
     return QTest::qWaitFor(
         [&] { return principal.lbModelo()->text() == numero && principal.enlace().Status() == QLatin1String("1"); },
         ms);
+}
+
+SemPassePermissoes::SemPassePermissoes() {
+    static_assert(sizeof(m_antes) == 2 * sizeof(__user_cap_data_struct));
+    if (geteuid() != 0) {
+        m_valido = true;
+        return;
+    }
+    auto* antes = reinterpret_cast<__user_cap_data_struct*>(m_antes);
+    __user_cap_header_struct cabecalho{_LINUX_CAPABILITY_VERSION_3, 0};
+    if (syscall(SYS_capget, &cabecalho, antes) != 0)
+        return;
+    __user_cap_data_struct sem[2] = {antes[0], antes[1]};
+    sem[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+    m_valido = m_restaura = syscall(SYS_capset, &cabecalho, sem) == 0;
+}
+
+SemPassePermissoes::~SemPassePermissoes() {
+    if (m_restaura) {
+        __user_cap_header_struct cabecalho{_LINUX_CAPABILITY_VERSION_3, 0};
+        syscall(SYS_capset, &cabecalho, reinterpret_cast<__user_cap_data_struct*>(m_antes));
+    }
 }
 
 } // namespace tarsel::teste

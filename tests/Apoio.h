@@ -218,4 +218,21 @@ public:
     void conectado() override { ++conexoes; }
 };
 
+// Root passes every permission check through CAP_DAC_OVERRIDE. Laying it down from this thread's
+// effective set (where files and ports are opened) makes the permission bits count as they do for the
+// technician's own account; it is taken up again on destruction. For any other user nothing changes.
+class SemPassePermissoes {
+public:
+    SemPassePermissoes();
+    ~SemPassePermissoes();
+    SemPassePermissoes(const SemPassePermissoes&) = delete;
+    SemPassePermissoes& operator=(const SemPassePermissoes&) = delete;
+    bool valido() const { return m_valido; }
+
+private:
+    quint32 m_antes[6] = {}; // two capability sets as the kernel gives them
+    bool m_valido = false;
+    bool m_restaura = false;
+};
+
 } // namespace tarsel::teste

@@ -14,6 +14,7 @@
 #include "link/PainelConexao.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QtTest>
 
@@ -189,6 +190,9 @@ private slots:
         QTest::newRow("port 0") << QStringLiteral("0") << QString() << QStringLiteral("MSG_PORTA_INVALIDA");
         QTest::newRow("a port held by another program")
             << QStringLiteral("5") << QStringLiteral("@ocupada") << QStringLiteral("MSG_PORTA_EM_USO");
+        // The line reports both as a permission error; only this one is fixed by the dialout group.
+        QTest::newRow("a device node the user may not open")
+            << QStringLiteral("5") << QStringLiteral("@semacesso") << QStringLiteral("MSG_PORTA_SEM_ACESSO");
     }
     void portaQueNaoAbre() {
         QFETCH(QString, texto);
@@ -204,6 +208,10 @@ private slots:
             QVERIFY2(sim->pronto(), qPrintable(sim->erro()));
             outro.setPortName(link);
             QVERIFY(outro.open(QIODevice::ReadWrite));
+        } else if (alvo == QLatin1String("@semacesso")) {
+            sim = std::make_unique<teste::Simulador>(b.caminho(), texto.toInt());
+            QVERIFY2(sim->pronto(), qPrintable(sim->erro()));
+            QVERIFY(QFile::setPermissions(QFileInfo(link).canonicalFilePath(), QFileDevice::Permissions()));
         } else if (alvo == QLatin1String("@arquivo")) {
             QFile f(b.pasta.arquivo(QStringLiteral("comum")));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -211,7 +219,11 @@ private slots:
         } else if (!alvo.isEmpty()) {
             QVERIFY(QFile::link(alvo, link));
         }
-        b.conexao.clique();
+        {
+            teste::SemPassePermissoes semPasse;
+            QVERIFY(semPasse.valido());
+            b.conexao.clique();
+        }
         const QStringList esperado = textos({mensagem});
         QCOMPARE(b.caixas.textos(), esperado);
         QVERIFY(esperado.first().contains(texto)); // the message names the port

@@ -9,15 +9,15 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
 
 #include <fcntl.h>
-#include <linux/capability.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -32,37 +32,6 @@ QByteArray resumo(const QString& caminho) {
         return {};
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
-
-// Root passes every permission check through CAP_DAC_OVERRIDE. Laying it down from this thread's
-// effective set (where the database is opened) makes the permission bits count as they do for the
-// technician's own account; it is taken up again on destruction.
-class SemPassePermissoes {
-public:
-    SemPassePermissoes() {
-        if (geteuid() != 0) {
-            m_valido = true;
-            return;
-        }
-        __user_cap_header_struct cabecalho{_LINUX_CAPABILITY_VERSION_3, 0};
-        if (syscall(SYS_capget, &cabecalho, m_antes) != 0)
-            return;
-        __user_cap_data_struct sem[2] = {m_antes[0], m_antes[1]};
-        sem[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-        m_valido = m_restaura = syscall(SYS_capset, &cabecalho, sem) == 0;
-    }
-    ~SemPassePermissoes() {
-        if (m_restaura) {
-            __user_cap_header_struct cabecalho{_LINUX_CAPABILITY_VERSION_3, 0};
-            syscall(SYS_capset, &cabecalho, m_antes);
-        }
-    }
-    bool valido() const { return m_valido; }
-
-private:
-    __user_cap_data_struct m_antes[2] = {};
-    bool m_valido = false;
-    bool m_restaura = false;
-};
 
 // The file system's immutable flag (what chattr +i sets): no write, rename or delete, not even by root.
 int defineImutavel(const QString& caminho, bool imutavel) {
@@ -228,7 +197,7 @@ private slots:
         SemGravacao restricao(caso, pasta.banco());
         if (!restricao.ativa())
             QSKIP(qPrintable(restricao.motivo()));
-        SemPassePermissoes semPasse;
+        teste::SemPassePermissoes semPasse;
         if (!semPasse.valido())
             QSKIP("running as root, which could not lay down CAP_DAC_OVERRIDE: permissions do not stop its writes");
         if (!restricao.recusaEscrita())
@@ -295,6 +264,70 @@ private slots:
             outro.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("outro"));
+    }
+
+    // One program per folder: a second start ends with one box naming the folder; a lock whose program
+    // died, or a folder where no lock can be made, does not keep the program from starting.
+    void segundaInstancia_data() {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<bool>("parte");
+        QTest::newRow("another program holds the folder") << QStringLiteral("viva") << false;
+        QTest::newRow("the holder died without removing its lock") << QStringLiteral("morta") << true;
+        QTest::newRow("nobody holds it") << QString() << true;
+        QTest::newRow("a folder where no lock can be made") << QStringLiteral("sem-gravacao") << true;
+    }
+    void segundaInstancia() {
+        QFETCH(QString, caso);
+        QFETCH(bool, parte);
+        teste::PastaPrograma pasta;
+        QLockFile primeira(CaminhoTrava(pasta.caminho()));
+        if (caso == QLatin1String("viva")) {
+            QVERIFY(primeira.tryLock(0));
+        } else if (caso == QLatin1String("morta")) {
+            // The lock of a process that has ended: its number is free.
+            QProcess p;
+            p.start(QStringLiteral("true"), {});
+            QVERIFY(p.waitForStarted());
+            const qint64 pid = p.processId();
+            QVERIFY(pid > 0);
+            QVERIFY(p.waitForFinished());
+            // A lock as this program writes it, with that process's number in place of ours.
+            QByteArray conteudo;
+            {
+                QLockFile modelo(pasta.arquivo(QStringLiteral("modelo.lock")));
+                QVERIFY(modelo.tryLock(0));
+                QFile m(pasta.arquivo(QStringLiteral("modelo.lock")));
+                QVERIFY(m.open(QIODevice::ReadOnly));
+                conteudo = m.readAll();
+            }
+            const qsizetype fimPid = conteudo.indexOf('\n');
+            QVERIFY(fimPid > 0);
+            conteudo.replace(0, fimPid, QByteArray::number(pid));
+            QFile f(CaminhoTrava(pasta.caminho()));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(conteudo);
+        } else if (caso == QLatin1String("sem-gravacao")) {
+            QVERIFY(QFile::setPermissions(pasta.caminho(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        DialogosRoteiro d;
+        {
+            teste::SemPassePermissoes semPasse;
+            QVERIFY(semPasse.valido());
+            QLockFile segunda(CaminhoTrava(pasta.caminho()));
+            QCOMPARE(VerificaInstanciaUnica(segunda), parte);
+            if (caso.isEmpty() || caso == QLatin1String("morta"))
+                QVERIFY(segunda.isLocked());
+        }
+        QFile::setPermissions(pasta.caminho(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (parte) {
+            QCOMPARE(d.caixas.size(), 0);
+        } else {
+            QCOMPARE(d.caixas.size(), 1);
+            QCOMPARE(d.caixas[0].titulo, TituloOutraInstancia);
+            QCOMPARE(d.caixas[0].texto, TextoOutraInstancia(pasta.caminho()));
+            QVERIFY(d.caixas[0].texto.contains(QDir::toNativeSeparators(pasta.caminho())));
+        }
     }
 
     void idiomaCarregadoDeTools_data() {

@@ -15,6 +15,7 @@
 #include "link/Identificacao.h"
 #include "link/MapaPortas.h"
 #include "link/ModeloBox.h"
+#include "link/RegistroSessao.h"
 #include "online/Servidor.h"
 #include "store/Configuracao.h"
 #include "store/Sincronizacao.h"
@@ -22,6 +23,7 @@
 #include "tela/Tela.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -138,6 +140,7 @@ void Inicial::carrega() {
     globais().TituloPrincipal = QStringLiteral("Voltrace Tarsel v.") + globais().Versao;
     setWindowTitle(globais().TituloPrincipal);
     globais().textoPorta = [this] { return m_cbPortas->currentText(); };
+    iniciaRegistro();
     m_comboAparelhos->show();
     m_imgAtualizar->show();
     try {
@@ -152,6 +155,22 @@ void Inicial::carrega() {
     } catch (const ErroVB& e) {
         dialogos().erro(e.numero(), e.descricao());
     }
+}
+
+void Inicial::iniciaRegistro() {
+    const EscolhaRegistro escolha = LeEscolhaRegistro();
+    m_registro =
+        std::make_unique<RegistroSessao>(QDir(globais().PastaPrograma).filePath(QStringLiteral("logs")), escolha.dias);
+    m_registro->defineAtivo(escolha.ativo);
+    const auto porta = [this] {
+        return m_enlace->numeroPorta() > 0 ? QStringLiteral("COM%1").arg(m_enlace->numeroPorta()) : QString();
+    };
+    connect(m_enlace, &Enlace::enviado, this,
+            [this, porta](const QString& comando) { m_registro->comando(porta(), numeroModelo(), comando); });
+    connect(m_enlace, &Enlace::entregue, this,
+            [this, porta](const Resposta& r) { m_registro->resposta(porta(), numeroModelo(), r.console); });
+    connect(m_enlace, &Enlace::portaPerdida, this,
+            [this, porta] { m_registro->evento(porta(), numeroModelo(), QStringLiteral("port lost")); });
 }
 
 void Inicial::restauraModeloBox() {

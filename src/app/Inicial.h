@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QMdiArea;
@@ -85,6 +87,7 @@ public:
     QString familia() const override;
     QString numeroModelo() const override;
     Enlace& enlace() const override { return *m_enlace; }
+    RegistroSessao* registroSessao() const override { return m_registro.get(); }
     QWidget* abreTela(const QString& nome) override;
     bool temTela(const QString& nome) const override;
     QWidget* tela(const QString& nome) const override;
@@ -119,6 +122,7 @@ private:
     void pairaFundo();
     void mostraLimpa();
     void restauraModeloBox();
+    void iniciaRegistro();
     void escolheModeloBox(const QString& texto);
 
     QMdiArea* m_mdi = nullptr;
@@ -145,6 +149,7 @@ private:
     QString m_chaveConectar = QStringLiteral("Conectar");
     fmxMenu* m_menu = nullptr;
     Dicas* m_dicas = nullptr;
+    std::unique_ptr<RegistroSessao> m_registro;
 };
 
 template <typename T>

@@ -5,13 +5,18 @@
 #include "app/Logotipo.h"
 #include "app/Partida.h"
 #include "app/Telas.h"
+#include "base/Dialogos.h"
 #include "base/Globais.h"
+#include "store/PastaDados.h"
 #include "tela/AbreLink.h"
 #include "tela/EsperaOcupada.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QSplashScreen>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -31,13 +36,30 @@ int Inicio::executa(int argc, char** argv) {
     InstalaNavegadorSistema();
 
     globais().Versao = VersaoPrograma;
+    // Run from a folder with its Config.tsl, that folder; installed, the user's data folder.
+    const QString executavel = QApplication::applicationDirPath();
+    const PastaEscolhida pasta = EscolhePastaPrograma(
+        executavel, PastaInstalada(executavel), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QDir().mkpath(pasta.programa);
+    // Before the port or the database is touched: a second program on the same folder ends here.
+    QLockFile trava(CaminhoTrava(pasta.programa));
+    if (!VerificaInstanciaUnica(trava)) {
+        instalaEsperaRede(nullptr);
+        instalaDialogos(nullptr);
+        return 1;
+    }
+    if (pasta.instalada) {
+        const QString aviso = PreparaPastaUsuario(PastaInstalada(executavel), pasta.programa);
+        if (!aviso.isEmpty())
+            dialogos().mensagem(Dialogos::Icone::Exclamacao, TituloAtualizacaoDados, aviso);
+    }
     // The splash is painted before the checks, which may take a while (online steps).
     auto* xScreen = new QSplashScreen(Logotipo(QSize(480, 270), true));
     xScreen->setObjectName(QStringLiteral("xScreen"));
     xScreen->show();
     QApplication::processEvents();
 
-    if (!ExecutaPartida(QApplication::applicationDirPath())) {
+    if (!ExecutaPartida(pasta.programa)) {
         delete xScreen;
         instalaEsperaRede(nullptr);
         instalaDialogos(nullptr);

@@ -37,6 +37,33 @@ QString TextoBancoSomenteLeitura(const QString& caminho) {
         .arg(nativo);
 }
 
+QString TextoOutraInstancia(const QString& pasta) {
+    const QString nativo = QDir::toNativeSeparators(pasta);
+    return QStringLiteral("BR - O Voltrace Tarsel já está aberto a partir da pasta '%1'. Use a janela que já está "
+                          "aberta, ou feche-a antes de abrir o programa de novo.\r\n\r\n"
+                          "US - Voltrace Tarsel is already running from the folder '%1'. Use the window that is "
+                          "already open, or close it before starting the program again.\r\n\r\n"
+                          "ES - Voltrace Tarsel ya está abierto desde la carpeta '%1'. Use la ventana que ya está "
+                          "abierta, o ciérrela antes de abrir el programa de nuevo.")
+        .arg(nativo);
+}
+
+QString CaminhoTrava(const QString& pastaPrograma) {
+    return QDir(pastaPrograma).filePath(QStringLiteral(".tarsel.lock"));
+}
+
+bool VerificaInstanciaUnica(QLockFile& trava) {
+    // Only a dead owner makes a lock stale, never its age: a program may stay open for days.
+    trava.setStaleLockTime(0);
+    if (trava.tryLock(0))
+        return true;
+    if (trava.error() != QLockFile::LockFailedError)
+        return true;
+    const QString pasta = QFileInfo(trava.fileName()).absolutePath();
+    dialogos().mensagem(Dialogos::Icone::Exclamacao, TituloOutraInstancia, TextoOutraInstancia(pasta));
+    return false;
+}
+
 bool ExecutaPartida(const QString& pastaPrograma) {
     auto& g = globais();
     g.Versao = VersaoPrograma;

@@ -408,6 +408,13 @@ constexpr LinhaTexto TabelaTextos[] = {
      "Al hacer clic en Acepto usted declara que ha leído y acepta estos términos."},
     {"TermosYes", "Aceito", "I accept", "Acepto"},
     {"TermosNo", "Não aceito", "I do not accept", "No acepto"},
+    // Session log, port access.
+    {"Registro", DaChave, "Log", "Registro"},
+    {"Registro da sessão: cada comando e resposta, com data e hora", DaChave,
+     "Session log: every command and answer, with date and time",
+     "Registro de la sesión: cada comando y respuesta, con fecha y hora"},
+    {"Abrir pasta de registros", DaChave, "Open the log folder", "Abrir la carpeta de registros"},
+    {"Gravar registro da sessão", DaChave, "Keep a session log", "Grabar registro de la sesión"},
     // IC test and display tests.
     // Chestnut and Acorn screens.
     // I2C bus scan.
@@ -678,6 +685,35 @@ constexpr LinhaMensagem TabelaMensagens[] = {
       {"Sincronización de datos",
        "No fue posible grabar los datos importados en el archivo 'Config.tsl'.\r\n\r\n"
        "Ningún dato fue modificado; cierre otros programas que usen el archivo e inténtelo de nuevo.",
+       nullptr}}},
+    // Port access and the session log.
+    {"MSG_PORTA_SEM_ACESSO",
+     Icone::Exclamacao,
+     {{"Porta COM sem permissão",
+       "Sem permissão para abrir a porta de comunicação COM ",
+       ".\r\n\r\nNo Linux as portas seriais pertencem ao grupo 'dialout'. Para liberar o acesso execute "
+       "uma vez no terminal:\r\n\r\n    sudo usermod -aG dialout $USER\r\n\r\ne depois saia e entre de "
+       "novo na sessão (ou reinicie o computador)."},
+      {"Port COM access denied",
+       "No permission to open the communication port COM ",
+       ".\r\n\r\nOn Linux the serial ports belong to the 'dialout' group. To allow access run once in a "
+       "terminal:\r\n\r\n    sudo usermod -aG dialout $USER\r\n\r\nthen log out and back in (or restart "
+       "the computer)."},
+      {"Puerto COM sin permiso",
+       "Sin permiso para abrir el puerto de comunicación COM ",
+       ".\r\n\r\nEn Linux los puertos serie pertenecen al grupo 'dialout'. Para permitir el acceso ejecute "
+       "una vez en una terminal:\r\n\r\n    sudo usermod -aG dialout $USER\r\n\r\ny luego cierre la sesión "
+       "y vuelva a entrar (o reinicie la computadora)."}}},
+    {"MSG_REGISTRO_NAO_GRAVADO",
+     Icone::Exclamacao,
+     {{"Registro da sessão",
+       "A escolha não pôde ser gravada no arquivo 'Config.tsl': ela vale até o programa ser fechado.",
+       nullptr},
+      {"Session log",
+       "The choice could not be written to the file 'Config.tsl': it holds until the program is closed.",
+       nullptr},
+      {"Registro de la sesión",
+       "La elección no pudo grabarse en el archivo 'Config.tsl': vale hasta que se cierre el programa.",
        nullptr}}},
     // IC test and display tests: message boxes.
     // Chestnut and Acorn screens: message boxes.

@@ -9,8 +9,10 @@
 #include "console/fmHelp.h"
 #include "console/xCores.h"
 #include "link/Enlace.h"
+#include "link/RegistroSessao.h"
 #include "link/Resposta.h"
 #include "store/Banco.h"
+#include "store/Configuracao.h"
 #include "tela/AbreLink.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
@@ -28,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -290,6 +293,8 @@ void Master::montaTela() {
     connect(btDesligar, &QPushButton::clicked, this, [this] { reiniciaOuDesliga(true); });
     for (QPushButton* b : {btLimpar, btReiniciar, btDesligar})
         baixo->addWidget(b);
+    montaBotaoRegistro(novoBotao(QStringLiteral("btRegistro")));
+    baixo->addWidget(botao(QStringLiteral("btRegistro")));
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));
     m_lbVar->setWordWrap(true);
@@ -371,6 +376,7 @@ void Master::aplicaTextos() {
         {"btLimpar", "Limpar", nullptr},
         {"btReiniciar", "Reiniciar Dispositivo", "Reiniciar Dispositivo"},
         {"btDesligar", "Desligar Dispositivo", "Desligar Dispositivo"},
+        {"btRegistro", "Registro", "Registro da sessão: cada comando e resposta, com data e hora"},
         {"btHelp", "Help", "Visualizar todos os comandos"},
         {"btHelpPdf", "Help PDF", nullptr},
         {"btCores", "Cores", nullptr},
@@ -398,6 +404,43 @@ void Master::aplicaTextos() {
     m_lbHistorico->setText(Traduz(QStringLiteral("Histórico de Comandos")));
     m_lbHelp->setText(Traduz(QStringLiteral("HELP")));
     m_btFecharHistorico->setText(Traduz(QStringLiteral("Fechar")));
+    m_acaoAbrirRegistros->setText(Traduz(QStringLiteral("Abrir pasta de registros")));
+    m_acaoGravarRegistro->setText(Traduz(QStringLiteral("Gravar registro da sessão")));
+}
+
+void Master::montaBotaoRegistro(QPushButton* bt) {
+    auto* menu = new QMenu(bt);
+    menu->setObjectName(QStringLiteral("mnRegistro"));
+    m_acaoAbrirRegistros = menu->addAction(QString());
+    m_acaoAbrirRegistros->setObjectName(QStringLiteral("acAbrirRegistros"));
+    m_acaoGravarRegistro = menu->addAction(QString());
+    m_acaoGravarRegistro->setObjectName(QStringLiteral("acGravarRegistro"));
+    m_acaoGravarRegistro->setCheckable(true);
+    RegistroSessao* registro = contexto().registroSessao();
+    bt->setEnabled(registro != nullptr);
+    if (registro)
+        m_acaoGravarRegistro->setChecked(registro->ativo());
+    bt->setMenu(menu);
+    connect(m_acaoAbrirRegistros, &QAction::triggered, this, &Master::abrePastaRegistros);
+    connect(m_acaoGravarRegistro, &QAction::toggled, this, &Master::gravaRegistro);
+}
+
+void Master::abrePastaRegistros() {
+    RegistroSessao* registro = contexto().registroSessao();
+    if (!registro)
+        return;
+    // Opened even before the first entry: an empty folder says more than a refusal.
+    QDir().mkpath(registro->pasta());
+    AbreLink(registro->pasta());
+}
+
+void Master::gravaRegistro(bool ativo) {
+    RegistroSessao* registro = contexto().registroSessao();
+    if (!registro || registro->ativo() == ativo)
+        return;
+    registro->defineAtivo(ativo);
+    if (!GravaRegistroAtivo(ativo))
+        Mensagem(QStringLiteral("MSG_REGISTRO_NAO_GRAVADO"));
 }
 
 void Master::mostraPaineisIdioma() {

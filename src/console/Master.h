@@ -131,6 +131,9 @@ private:
     void novoComando();
     void apagaComando();
     void abreHelp();
+    void montaBotaoRegistro(QPushButton* bt);
+    void abrePastaRegistros();
+    void gravaRegistro(bool ativo);
     void abreHelpPdf();
     void abreCores();
     void abreEditor();
@@ -164,6 +167,8 @@ private:
     QPlainTextEdit* m_txtHelpAux = nullptr;
     QPushButton* m_btFecharHistorico = nullptr;
     QHash<QString, QPushButton*> m_botoes;
+    QAction* m_acaoAbrirRegistros = nullptr;
+    QAction* m_acaoGravarRegistro = nullptr;
     QShortcut* m_atalhoManutencao = nullptr;
     QPointer<fmHelp> m_help;
     QPointer<xCores> m_janelaCores;

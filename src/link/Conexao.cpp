@@ -77,6 +77,8 @@ void Conexao::conecta(int porta) {
     } catch (const ErroVB& e) {
         if (e.numero() == ErroSerial::PortaEmUso)
             Mensagem(QStringLiteral("MSG_PORTA_EM_USO"));
+        else if (e.numero() == ErroSerial::SemAcesso)
+            Mensagem(QStringLiteral("MSG_PORTA_SEM_ACESSO"));
         else if (e.numero() == ErroSerial::NumeroInvalido || e.numero() == ErroSerial::NaoAberta)
             Mensagem(QStringLiteral("MSG_PORTA_INVALIDA"));
         else

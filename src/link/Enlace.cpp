@@ -36,14 +36,16 @@ void Enlace::abre(int porta, const QString& pasta) {
     fecha();
     if (porta < 1)
         throw ErroSerial::de(ErroSerial::NumeroInvalido);
-    m_porta.setPortName(MapaPortas::CaminhoPorta(porta, pasta));
+    m_numeroPorta = porta;
+    const QString caminho = MapaPortas::CaminhoPorta(porta, pasta);
+    m_porta.setPortName(caminho);
     m_porta.setBaudRate(QSerialPort::Baud115200);
     m_porta.setDataBits(QSerialPort::Data8);
     m_porta.setParity(QSerialPort::NoParity);
     m_porta.setStopBits(QSerialPort::OneStop);
     m_porta.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_porta.open(QIODevice::ReadWrite))
-        throw ErroSerial::de(m_porta);
+        throw ErroSerial::deAbertura(m_porta, caminho);
     // Input that arrived before the open belongs to nobody.
     m_porta.clear();
     m_entrada.clear();
@@ -153,6 +155,7 @@ bool Enlace::EnviaComando() {
     // One poller at a time: a send that ignored the state must not leave the previous one running.
     m_timer2.stop();
     m_timer1.start();
+    emit enviado(txtComandos());
     return true;
 }
 

@@ -35,11 +35,14 @@ public:
     ~Enlace() override;
 
     // Opens pasta/ports/COM<porta> at 115200 8N1. Throws ErroVB: 8002 no such port, 8005 in use by
-    // another program, 8012 not a usable serial device, other numbers as the line reports them.
+    // another program, 8070 the user may not open it, 8012 not a usable serial device, other numbers as the line
+    // reports them.
     void abre(int porta, const QString& pasta);
     // Stops the polling and closes the port; the link state is the caller's to set.
     void fecha();
     bool portaAberta() const { return m_porta.isOpen(); }
+    // The COM number of the last port opened (0 before any).
+    int numeroPorta() const { return m_numeroPorta; }
 
     // Link state as its digit: "0" disconnected, "2" connecting, "3" command under way, "1" idle.
     const QString& Status() const { return m_status; }
@@ -92,6 +95,8 @@ signals:
     void tituloMudou(const QString& titulo);
     // `acrescimo` was appended; with `substituido` the whole console was replaced instead.
     void consoleMudou(const QString& acrescimo, bool substituido);
+    // The command field went out on the line.
+    void enviado(const QString& comando);
     // After the receiver has had the answer, before the state returns to "1".
     void entregue(const tarsel::Resposta& resposta);
     // The port was lost (the device went away) or found closed: the link is now "0".
@@ -129,6 +134,7 @@ private:
     QString m_modeloBox;
     int m_limite = 0;
     int m_leituras = 0;
+    int m_numeroPorta = 0;
 };
 
 } // namespace tarsel

@@ -2,6 +2,12 @@
 
 #include "base/Globais.h"
 
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace tarsel {
 
 int ErroSerial::numero(QSerialPort::SerialPortError erro) {
@@ -31,6 +37,9 @@ QString ErroSerial::descricao(int numero, const QString& outra) {
     case SomentePortaAberta:
         return PorIdioma("Operação válida somente com a porta aberta", "Operation valid only when the port is open",
                          "Operación válida sólo con el puerto abierto");
+    case SemAcesso:
+        return PorIdioma("Sem permissão para abrir a porta", "No permission to open the port",
+                         "Sin permiso para abrir el puerto");
     case ErroLeitura:
         return PorIdioma("Erro ao ler o dispositivo de comunicação", "Error reading comm device",
                          "Error al leer el dispositivo de comunicación");
@@ -41,6 +50,21 @@ QString ErroSerial::descricao(int numero, const QString& outra) {
 
 ErroVB ErroSerial::de(const QSerialPort& porta) {
     return de(numero(porta.error()), porta.errorString());
+}
+
+bool ErroSerial::semAcesso(const QString& caminho) {
+    const QByteArray nome = QFile::encodeName(caminho);
+    // The effective ids and capabilities, those open() is judged by (plain access() asks for the real ones).
+    if (::faccessat(AT_FDCWD, nome.constData(), R_OK | W_OK, AT_EACCESS) == 0)
+        return false;
+    return errno == EACCES || errno == EPERM || errno == EROFS;
+}
+
+ErroVB ErroSerial::deAbertura(const QSerialPort& porta, const QString& caminho) {
+    // The line reports a busy port and a forbidden one alike; only the node's permissions tell them apart.
+    if (porta.error() == QSerialPort::PermissionError && semAcesso(caminho))
+        return de(SemAcesso, porta.errorString());
+    return de(porta);
 }
 
 ErroVB ErroSerial::de(int numero, const QString& outra) {

@@ -14,6 +14,7 @@ public:
     static constexpr int NaoAberta = 8012;          // not a usable serial device
     static constexpr int SomentePortaAberta = 8018; // write on a closed port
     static constexpr int ErroLeitura = 8020;        // the device went away while in use
+    static constexpr int SemAcesso = 8070;          // the user may not open the device (not a busy port)
 
     // DeviceNotFoundError 8002, PermissionError 8005, OpenError/UnsupportedOperationError 8012,
     // NotOpenError 8018; any other error keeps its own number.
@@ -23,6 +24,11 @@ public:
     // The port's current error as an ErroVB.
     static ErroVB de(const QSerialPort& porta);
     static ErroVB de(int numero, const QString& outra = {});
+    // The error of a failed open of `caminho`: the port's error, except that a refusal caused by the
+    // device node's permissions (rather than another program holding it) is SemAcesso.
+    static ErroVB deAbertura(const QSerialPort& porta, const QString& caminho);
+    // Whether the calling user lacks read or write access to `caminho` (the link followed).
+    static bool semAcesso(const QString& caminho);
 };
 
 } // namespace tarsel

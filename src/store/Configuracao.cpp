@@ -73,4 +73,32 @@ void GravaIdioma(quint8 idioma) {
     }
 }
 
+EscolhaRegistro LeEscolhaRegistro() {
+    EscolhaRegistro e;
+    try {
+        Banco b;
+        const QVariant ativo = b.valor(QStringLiteral("select RegistroSessao from Tools order by rowid limit 1"));
+        if (!ativo.isNull())
+            e.ativo = ativo.toInt() != 0;
+        bool ok = false;
+        const int dias = b.valor(QStringLiteral("select DiasRegistro from Tools order by rowid limit 1")).toInt(&ok);
+        if (ok)
+            e.dias = dias;
+    } catch (const ErroVB&) {
+    }
+    return e;
+}
+
+bool GravaRegistroAtivo(bool ativo) {
+    try {
+        Banco b;
+        b.executa(QStringLiteral("update Tools set RegistroSessao = ? where ") +
+                      PrimeiraLinha.arg(QStringLiteral("Tools")),
+                  {ativo ? 1 : 0});
+        return true;
+    } catch (const ErroVB&) {
+        return false;
+    }
+}
+
 } // namespace tarsel

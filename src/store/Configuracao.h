@@ -22,4 +22,14 @@ quint8 LeIdioma();
 // Writes Idioma of the first row of Tools; failures are ignored.
 void GravaIdioma(quint8 idioma);
 
+// The session log's choices (columns RegistroSessao and DiasRegistro of Tools). A file without the columns
+// (made before the log existed) or that cannot be read gives the defaults: on, 30 days.
+struct EscolhaRegistro {
+    bool ativo = true;
+    int dias = 30;
+};
+EscolhaRegistro LeEscolhaRegistro();
+// Remembers the log on or off; false when it could not be written.
+bool GravaRegistroAtivo(bool ativo);
+
 } // namespace tarsel

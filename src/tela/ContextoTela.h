@@ -11,6 +11,8 @@ class Enlace;
 // What a screen may use of the program around it: the model family and number, the device link (its
 // state, command field and console), sending a command, and opening another screen by name. The main
 // window implements it; screen tests can run a screen on a real link without a main window.
+class RegistroSessao;
+
 class ContextoTela {
 public:
     virtual ~ContextoTela() = default;
@@ -32,6 +34,8 @@ public:
     virtual int alturaPrincipal() const = 0;
     // Work inside a screen hides the main window's sub-menu.
     virtual void ocultaSubMenu() {}
+    // The session log, when the program keeps one.
+    virtual RegistroSessao* registroSessao() const { return nullptr; }
 
     // Sends `comando` for the screen of `codigo` by the link's contract: only when the link is idle, with
     // the active-screen code and the live-copy flag set, through the command field. False when nothing
