@@ -27,6 +27,7 @@ const Falha tabelaFalhas[] = {
     {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
     {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
     {"ram-falha", &FalhasSimuladas::ramFalha},
+    {"i2c-ausente", &FalhasSimuladas::i2cAusente},
 };
 
 } // namespace

@@ -95,6 +95,11 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo = m_perfil.secao(QStringLiteral(".ram-falha"));
         if (falhas.ramFalha && comando == ComandoRam1MB)
             corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
+        if (falhas.i2cAusente && m_perfil.barramentoI2cAusente() >= 0 &&
+            comando == QStringLiteral("i2c -s ") + QString::number(m_perfil.barramentoI2cAusente())) {
+            const QByteArray linha = m_perfil.enderecoI2cAusente() + ' ';
+            corpo.removeIf([&linha](const QByteArray& l) { return l.startsWith(linha); });
+        }
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }

@@ -11,6 +11,7 @@
 #include "devicetests/Adicionais.h"
 #include "devicetests/Bateria.h"
 #include "devicetests/Codec.h"
+#include "devicetests/I2C.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -32,6 +33,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Bateria>(NomeTela::Bateria);
     principal.registraTela<Codec>(NomeTela::Codec);
     principal.registraTela<Adicionais>(NomeTela::Outros, Botao::Adicionais);
+    principal.registraTela<I2C>(NomeTela::I2C, Botao::I2C);
 }
 
 } // namespace tarsel
