@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace tarsel;
 
 namespace {
@@ -44,6 +46,29 @@ public:
     QList<QUrl> urls;
 public slots:
     void abre(const QUrl& url) { urls << url; }
+};
+
+// The phone's end of a bare pseudo-terminal, for the answers no healthy or faulty board gives.
+class Telefone {
+public:
+    Telefone(const QString& pasta, int porta) { m_fd = teste::AbreTerminalAparelho(pasta, porta); }
+    ~Telefone() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool valido() const { return m_fd >= 0; }
+    QByteArray recebido() {
+        char buf[512];
+        ssize_t n;
+        while ((n = ::read(m_fd, buf, sizeof buf)) > 0)
+            m_recebido.append(buf, n);
+        return m_recebido;
+    }
+    bool envia(const QByteArray& dados) { return ::write(m_fd, dados.constData(), dados.size()) == dados.size(); }
+
+private:
+    int m_fd = -1;
+    QByteArray m_recebido;
 };
 
 } // namespace
@@ -211,6 +236,46 @@ private slots:
         QCOMPARE(l.filter(QRegularExpression(QStringLiteral("^  (I2C|i2c) "))), QStringList({"  I2C 0"}));
         QVERIFY(!l.contains(QStringLiteral("  Teste Finalizados")));
         QVERIFY(!t->FrameResultadoOK()->isVisible());
+    }
+
+    void respostasMalFormadas() {
+        // A phone that says nothing gets no verdict on its chips; one whose answer is garbage and cut
+        // short gets the chips judged on what came, and with the server down the bus header still names
+        // the bus.
+        teste::PastaPrograma pasta;
+        teste::executaSql(pasta.banco(),
+                          QStringLiteral("update Tools set Servidor = '%1'").arg(teste::ServidorFechado()));
+        DialogosRoteiro dialogos;
+        Telefone fone(pasta.caminho(), 5);
+        QVERIFY(fone.valido());
+        teste::ContextoTeste contexto;
+        contexto.link.abre(5, pasta.caminho());
+        contexto.link.defineEstado(EstadoEnlace::Ocioso);
+        I2C t(contexto);
+        t.show();
+
+        t.btI2C(1)->click();
+        QTRY_VERIFY(fone.recebido().contains("i2c -s 1\r"));
+        QTRY_VERIFY_WITH_TIMEOUT(!t.aguardando(), Espera);
+        QCOMPARE(t.lbResultado()->text(), QStringLiteral("\n\n  O aparelho não respondeu à leitura do barramento."));
+        QVERIFY(!t.OK(0)->isVisible() && !t.NO(0)->isVisible());
+        QVERIFY(t.txtDadosI2C()->toPlainText().isEmpty());
+        QVERIFY(!t.FrameResultadoOK()->isVisible());
+        QVERIFY(!t.ProgressBar()->isVisible());
+
+        QTRY_VERIFY(contexto.link.ocioso());
+        t.btI2C(1)->click();
+        QTRY_VERIFY(fone.recebido().count("i2c -s 1\r") == 2);
+        static const char resposta[] = "i2c -s 1\r\n\xff\x00\x81Scanning I2C bus 1...\n\x07\x9f"
+                                       "0x74 : ACK\n0x7";
+        QVERIFY(fone.envia(QByteArray(resposta, sizeof resposta - 1)));
+        QTRY_VERIFY_WITH_TIMEOUT(!t.aguardando(), Espera);
+        QCOMPARE(t.lbResultado()->text(), QStringLiteral("\n\n  0x74 - ADELYN (POWER MANAGER) - U1801 - Comunicação OK"
+                                                         "\n\n  0x75 - TIGRIS - U2101 - Sem Comunicação"));
+        QVERIFY(t.NO(1)->isVisible());
+        QCOMPARE(t.txtDadosI2C()->toPlainText(),
+                 QStringLiteral("Possíveis falhas relacionadas ao barramento:\n\nI2C 1:\n"));
+        QVERIFY(dialogos.caixas.isEmpty());
     }
 
     void semConexao() {

@@ -151,6 +151,10 @@ void I2C::montaTela() {
     va->addWidget(m_lista);
     m_frameAuto->hide();
     meio->addWidget(m_frameAuto, 1);
+    // The busy bar sits under the results, never over them: the automatic list grows while it runs.
+    m_painel = new PainelProgresso(this);
+    m_painel->setObjectName(QStringLiteral("ProgressBar"));
+    meio->addWidget(m_painel, 0, Qt::AlignHCenter);
     h->addLayout(meio, 5);
 
     // The failures with the server's notes, and what the phone answered.
@@ -185,8 +189,6 @@ void I2C::montaTela() {
     direita->addWidget(m_txtDados, 2);
     h->addLayout(direita, 4);
 
-    m_painel = new PainelProgresso(this);
-    m_painel->setObjectName(QStringLiteral("ProgressBar"));
     limpaIcones();
 }
 
@@ -211,8 +213,6 @@ void I2C::posiciona(QWidget* janela, const QSize& area) {
 
 void I2C::resizeEvent(QResizeEvent* e) {
     TelaComando::resizeEvent(e);
-    const QRect r = m_frameI->isVisible() ? m_frameI->geometry() : m_frameAuto->geometry();
-    m_painel->move(r.center() - QPoint(m_painel->width() / 2, m_painel->height() / 2));
     posicionaIcones();
 }
 
@@ -285,7 +285,6 @@ void I2C::iniciaTeste(int n) {
     m_espera = 0;
     m_timer1.start();
     m_painel->inicia();
-    m_painel->raise();
     if (!envia(ModuloI2C::Comando(n))) {
         m_timer1.stop();
         if (!m_auto)
@@ -420,8 +419,6 @@ void I2C::autoTeste() {
     m_btAutoTeste->setText(Traduz(QStringLiteral("Cancelar")));
     habilitaBotoes();
     m_painel->inicia();
-    m_painel->move(m_frameAuto->geometry().center() - QPoint(m_painel->width() / 2, m_painel->height() / 2));
-    m_painel->raise();
 }
 
 void I2C::passoAuto() {
