@@ -278,7 +278,6 @@ void I2C::iniciaTeste(int n) {
     m_barramento = n;
     m_testeAuto = m_auto;
     m_txtDados->clear();
-    m_linhas.clear();
     m_lbResultado->clear();
     limpaIcones();
     // The wait counts from each test: a scan of many buses must not run out of time on the later ones.
@@ -359,7 +358,6 @@ void I2C::analisa(const QString& resposta) {
     for (int k = 0; k < dispositivos.size(); ++k) {
         const ModuloI2C::DispositivoI2C& d = dispositivos.at(k);
         const QString linha = ModuloI2C::LinhaResultado(d);
-        m_linhas << linha;
         texto += QStringLiteral("\n\n") + linha;
         // Five marks: a sixth device of the bus is listed all the same, without one.
         if (k < ModuloI2C::VagasIcone)

@@ -115,7 +115,6 @@ private:
     QTimer m_timerAuto;
     QTimer m_timerAguarde;
     QString m_falhas;     // the failures box's text as written (CR LF line ends)
-    QStringList m_linhas; // the result lines of the bus on show
     int m_barramento = 0;
     int m_passo = 0;
     int m_espera = 0;
