@@ -278,6 +278,32 @@ private slots:
         QVERIFY(dialogos.caixas.isEmpty());
     }
 
+    void tabelaIlegivel() {
+        // The device list cannot be read: one error box, the bar stops and the automatic scan goes no further.
+        teste::PastaPrograma pasta;
+        teste::executaSql(pasta.banco(), QStringLiteral("drop table i"));
+        DialogosRoteiro dialogos;
+        Telefone fone(pasta.caminho(), 5);
+        QVERIFY(fone.valido());
+        teste::ContextoTeste contexto;
+        contexto.link.abre(5, pasta.caminho());
+        contexto.link.defineEstado(EstadoEnlace::Ocioso);
+        I2C t(contexto);
+        t.show();
+        t.btAutoTeste()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(fone.recebido().contains("i2c -s 0\r"), Espera);
+        QVERIFY(fone.envia("i2c -s 0\r\nScanning I2C bus 0...\n0x1A : ACK\n[0A1B2C3D:4E5F6071] :-) "));
+        QTRY_COMPARE_WITH_TIMEOUT(dialogos.caixas.size(), 1, Espera);
+        QCOMPARE(dialogos.caixas[0].icone, Dialogos::Icone::Critico);
+        QVERIFY(!t.autoAtivo());
+        QVERIFY(!t.TimerAuto().isActive());
+        QVERIFY(!t.ProgressBar()->isVisible());
+        QCOMPARE(t.btAutoTeste()->text(), QStringLiteral("Auto Teste"));
+        QTRY_VERIFY(contexto.link.ocioso());
+        QVERIFY(t.btI2C(0)->isEnabled());
+        QCOMPARE(fone.recebido().count("i2c -s"), 1);
+    }
+
     void semConexao() {
         teste::BancadaTela<I2C> b(NomeTela::I2C, apontaServidor());
         I2C* t = b.abre();
