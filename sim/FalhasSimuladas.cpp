@@ -35,6 +35,7 @@ const Falha tabelaFalhas[] = {
     {"acorn-vp-baixa", &FalhasSimuladas::acornVpBaixa},
     {"chip-sem-linha", &FalhasSimuladas::chipSemLinha},
     {"chip-timeout", &FalhasSimuladas::chipTimeout},
+    {"i2c-ausente", &FalhasSimuladas::i2cAusente},
 };
 
 } // namespace

@@ -33,6 +33,7 @@ public:
     bool acornVpBaixa = false;       // the display chip of IP X reads its vp rail 10 % low
     bool chipSemLinha = false;       // a line of each display chip's report is missing
     bool chipTimeout = false;        // a line of each display chip's report reads a time-out
+    bool i2cAusente = false;         // the profile's I2C device does not acknowledge the bus scan
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

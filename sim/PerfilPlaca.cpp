@@ -62,7 +62,16 @@ bool PerfilPlaca::carrega(const QString& caminho, QString* erro) {
                 m_chaveRailAlto = valor.toUtf8();
             else if (nome == "rail-ausente")
                 m_chaveRailAusente = valor.toUtf8();
-            else
+            else if (nome == "i2c-ausente") {
+                // "<bus> <address>": the bus number and the address as the scan answer writes it.
+                const QStringList partes = valor.split(u' ', Qt::SkipEmptyParts);
+                bool ok = false;
+                const int barramento = partes.value(0).toInt(&ok);
+                if (partes.size() != 2 || !ok || barramento < 0 || barramento > 7)
+                    return falha(numero, QStringLiteral("i2c-ausente takes a bus (0 to 7) and an address"));
+                m_barramentoI2cAusente = barramento;
+                m_enderecoI2cAusente = partes.at(1).toUtf8();
+            } else
                 return falha(numero, QStringLiteral("unknown setting \"%1\"").arg(QString::fromUtf8(nome)));
             continue;
         }

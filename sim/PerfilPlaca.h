@@ -23,6 +23,11 @@ public:
     QByteArray chaveRailAlto() const { return m_chaveRailAlto.isEmpty() ? m_chaveFalhaRail : m_chaveRailAlto; }
     QByteArray chaveRailAusente() const { return m_chaveRailAusente.isEmpty() ? m_chaveFalhaRail : m_chaveRailAusente; }
 
+    // The I2C device the missing-device fault silences: its bus and its address as the scan writes it
+    // ("0x75"); bus -1 when the profile names none.
+    int barramentoI2cAusente() const { return m_barramentoI2cAusente; }
+    QByteArray enderecoI2cAusente() const { return m_enderecoI2cAusente; }
+
     bool temSecao(const QString& comando) const;
     // Answer lines of a command (compared as normalizaComando does); empty when it has no section.
     QList<QByteArray> secao(const QString& comando) const;
@@ -51,6 +56,8 @@ private:
     QByteArray m_chaveFalhaRail;
     QByteArray m_chaveRailAlto;
     QByteArray m_chaveRailAusente;
+    int m_barramentoI2cAusente = -1;
+    QByteArray m_enderecoI2cAusente;
     QHash<QString, QList<QByteArray>> m_secoes;
 };
 

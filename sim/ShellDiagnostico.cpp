@@ -112,6 +112,11 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo = m_perfil.secao(QStringLiteral(".nand-erro"));
         if (falhas.nandSemDriver && comando == ComandoSyscfgLista)
             corpo = m_perfil.secao(QStringLiteral(".nand-sem-driver"));
+        if (falhas.i2cAusente && m_perfil.barramentoI2cAusente() >= 0 &&
+            comando == QStringLiteral("i2c -s ") + QString::number(m_perfil.barramentoI2cAusente())) {
+            const QByteArray linha = m_perfil.enderecoI2cAusente() + ' ';
+            corpo.removeIf([&linha](const QByteArray& l) { return l.startsWith(linha); });
+        }
     } else {
         QString argumento;
         corpo = m_perfil.secaoComArgumento(QString::fromLatin1(linha), &argumento);

@@ -16,6 +16,7 @@
 #include "devicetests/Displays.h"
 #include "devicetests/IC.h"
 #include "devicetests/Nand.h"
+#include "devicetests/I2C.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -43,6 +44,7 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<IC>(NomeTela::IC, Botao::IC);
     principal.registraTela<Displays>(NomeTela::Displays, Botao::Display);
     principal.registraTela<Nand>(NomeTela::Nand, Botao::Nand);
+    principal.registraTela<I2C>(NomeTela::I2C, Botao::I2C);
 }
 
 } // namespace tarsel

@@ -418,6 +418,8 @@ constexpr LinhaTexto TabelaTextos[] = {
     // IC test and display tests.
     // Chestnut and Acorn screens.
     // I2C bus scan.
+    {"I2CSemResposta", "O aparelho não respondeu à leitura do barramento.",
+     "The phone did not answer the bus scan.", "El teléfono no respondió a la lectura del bus."},
     // NAND tests and the panic guide.
     // RF tests and the RF reference values.
 };
