@@ -27,6 +27,7 @@ const Falha tabelaFalhas[] = {
     {"bateria-sem-ciclos", &FalhasSimuladas::bateriaSemCiclos},
     {"codec-sem-ok", &FalhasSimuladas::codecSemOk},
     {"ram-falha", &FalhasSimuladas::ramFalha},
+    {"radio-mudo", &FalhasSimuladas::radioMudo},
 };
 
 } // namespace

@@ -20,6 +20,7 @@ const QString ComandoCodec = QStringLiteral("audio --resetblock codec");
 const QString SecaoCodecFalha = QStringLiteral(".codec-falha");
 const QString ComandoRam = QStringLiteral("testmemory");
 const QString ComandoRam1MB = QStringLiteral("testmemory --1mb");
+const QString PrefixoWifi = QStringLiteral("wifi ");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -95,6 +96,8 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             corpo = m_perfil.secao(QStringLiteral(".ram-falha"));
         if (falhas.ramFalha && comando == ComandoRam1MB)
             corpo = m_perfil.secao(QStringLiteral(".ram-falha-1mb"));
+        if (falhas.radioMudo && comando.startsWith(PrefixoWifi))
+            corpo = m_perfil.secao(QStringLiteral(".radio-mudo"));
     } else {
         corpo = m_perfil.secao(SecaoRecusa);
     }

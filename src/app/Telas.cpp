@@ -11,6 +11,8 @@
 #include "devicetests/Adicionais.h"
 #include "devicetests/Bateria.h"
 #include "devicetests/Codec.h"
+#include "devicetests/RFs.h"
+#include "devicetests/RFs_Esq.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -32,6 +34,8 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Bateria>(NomeTela::Bateria);
     principal.registraTela<Codec>(NomeTela::Codec);
     principal.registraTela<Adicionais>(NomeTela::Outros, Botao::Adicionais);
+    principal.registraTela<RFs>(NomeTela::RFs, Botao::RF);
+    principal.registraTela<RFs_Esq>(NomeTela::RFs_Esq, Botao::Nenhum, EntradaMenu::ValoresRF);
 }
 
 } // namespace tarsel

@@ -413,6 +413,7 @@ constexpr LinhaTexto TabelaTextos[] = {
     // I2C bus scan.
     // NAND tests and the panic guide.
     // RF tests and the RF reference values.
+    {"MODELO NAO ENCONTRADO", "Modelo não encontrado", "Model not found", "Modelo no encontrado"},
 };
 // clang-format on
 
