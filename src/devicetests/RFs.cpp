@@ -72,10 +72,6 @@ void RFs::montaTela() {
         m_lbFundo[r] = new QLabel(RFsParse::Nome(r), m_frameBotoes);
         m_lbFundo[r]->setObjectName(RFsParse::FundoLinha(r));
         m_lbFundo[r]->setFont(negrito);
-        m_lbFundo[r]->setAutoFillBackground(true);
-        m_lbFundo[r]->setFrameShape(QFrame::Panel);
-        m_lbFundo[r]->setFrameShadow(QFrame::Sunken);
-        m_lbFundo[r]->setContentsMargins(8, 0, 8, 0);
         m_lbFundo[r]->setMinimumSize(Twips(1800), Twips(420));
         pintaLinha(r, RFsParse::CorLimpa);
         m_btOn[r] = new QPushButton(QStringLiteral("ON"), m_frameBotoes);
@@ -332,10 +328,9 @@ void RFs::tique() {
 
 void RFs::pintaLinha(int radio, const QString& corBGR) {
     m_cores[radio] = corBGR;
-    QPalette p = m_lbFundo[radio]->palette();
-    p.setColor(QPalette::Window, CorBGR(corBGR));
-    p.setColor(QPalette::WindowText, Qt::black);
-    m_lbFundo[radio]->setPalette(p);
+    m_lbFundo[radio]->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black; border: 1px solid "
+                                                   "#a0a4a8; padding-left: 8px; }")
+                                        .arg(CorBGR(corBGR).name()));
 }
 
 void RFs::aoMudarModelo(const QString& familia) {
