@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QString>
 
 namespace tarsel {
@@ -44,6 +45,7 @@ public:
 private:
     QList<QByteArray> linhasDaConsultaModelo();
     QList<QByteArray> linhasComFalhaRail(const QString& comando) const;
+    QList<QByteArray> linhasDoRadio(const QString& comando, const QList<QByteArray>& corpo);
     static QList<QByteArray> linhasCarregador(QList<QByteArray> linhas, const FalhasSimuladas& falhas);
     QByteArray lixo(int minimo, int maximo);
     static QByteArray junta(const QList<QByteArray>& linhas);
@@ -57,6 +59,7 @@ private:
     int m_consultasModelo = 0;
     bool m_modeloJaRespondido = false; // a model query got its number: the hang-up fault is armed
     bool m_desligado = false;          // after "Shutdown" the phone is off
+    QSet<QString> m_radiosLigados;     // radios powered on and not off since: a second "--on" says so
 };
 
 } // namespace tarsel

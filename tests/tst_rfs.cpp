@@ -291,6 +291,14 @@ private slots:
         QVERIFY(t->txtDados()->toPlainText().contains(QStringLiteral("BB_HSIC_RDY")));
         QVERIFY(!t->txtDados()->toPlainText().contains(Repita));
 
+        // Powered on again, the radio says it is on already: still an answer.
+        QTRY_VERIFY(b.principal->enlace().ocioso());
+        t->btOn(0)->click();
+        QVERIFY(!t->OK()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(t->OK()->isVisible(), Espera);
+        QVERIFY(t->txtDados()->toPlainText().contains(QStringLiteral("Baseband is already powered on")));
+        QCOMPARE(t->corLinha(0), RFsParse::CorRespondeu);
+
         // NFC power-off sends its own command (the answer says so) and clears nothing else's row.
         QTRY_VERIFY(b.principal->enlace().ocioso());
         t->btOff(4)->click();
