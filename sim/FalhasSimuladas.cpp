@@ -36,6 +36,7 @@ const Falha tabelaFalhas[] = {
     {"chip-sem-linha", &FalhasSimuladas::chipSemLinha},
     {"chip-timeout", &FalhasSimuladas::chipTimeout},
     {"i2c-ausente", &FalhasSimuladas::i2cAusente},
+    {"radio-mudo", &FalhasSimuladas::radioMudo},
 };
 
 } // namespace

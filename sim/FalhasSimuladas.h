@@ -34,6 +34,7 @@ public:
     bool chipSemLinha = false;       // a line of each display chip's report is missing
     bool chipTimeout = false;        // a line of each display chip's report reads a time-out
     bool i2cAusente = false;         // the profile's I2C device does not acknowledge the bus scan
+    bool radioMudo = false;          // the Wi-Fi radio chip answers none of its commands
 
     // Turns on the fault of that name; false for a name it does not know.
     bool liga(const QString& nome);

@@ -27,6 +27,7 @@ const QString PrefixoTristar = QStringLiteral("tristar ");
 const QStringList ComandosNand = {QStringLiteral("nanduid"), QStringLiteral("nandsize"),
                                   QStringLiteral("nand --getinfo")};
 const QString ComandoSyscfgLista = QStringLiteral("syscfg list");
+const QString PrefixoWifi = QStringLiteral("wifi ");
 
 // Answers of more lines than this get the mid-answer pause of the "pausa" fault.
 constexpr int LinhasSemPausa = 4;
@@ -117,6 +118,10 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
             const QByteArray linha = m_perfil.enderecoI2cAusente() + ' ';
             corpo.removeIf([&linha](const QByteArray& l) { return l.startsWith(linha); });
         }
+        if (falhas.radioMudo && comando.startsWith(PrefixoWifi))
+            corpo = m_perfil.secao(QStringLiteral(".radio-mudo"));
+        else
+            corpo = linhasDoRadio(comando, corpo);
     } else {
         QString argumento;
         corpo = m_perfil.secaoComArgumento(QString::fromLatin1(linha), &argumento);
@@ -166,6 +171,26 @@ QList<Trecho> ShellDiagnostico::responde(const QByteArray& linha) {
     if (fim != Fim::Nenhum)
         trechos << Trecho::bytes(proximoPrompt());
     return trechos;
+}
+
+QList<QByteArray> ShellDiagnostico::linhasDoRadio(const QString& comando, const QList<QByteArray>& corpo) {
+    // A radio remembers that it is on: powered on again, it answers with the section ".ja-ligado <radio>"
+    // of the profile, until it is powered off.
+    const QString radio = comando.section(u' ', 0, 0);
+    const QString secaoJaLigado = QStringLiteral(".ja-ligado ") + radio;
+    // A family whose shell refuses the radio's commands has nothing to power on.
+    if (!m_perfil.temSecao(secaoJaLigado) || corpo == m_perfil.secao(SecaoRecusa))
+        return corpo;
+    if (comando == radio + QStringLiteral(" --off")) {
+        m_radiosLigados.remove(radio);
+        return corpo;
+    }
+    if (comando != radio + QStringLiteral(" --on"))
+        return corpo;
+    if (m_radiosLigados.contains(radio))
+        return m_perfil.secao(secaoJaLigado);
+    m_radiosLigados.insert(radio);
+    return corpo;
 }
 
 QByteArray ShellDiagnostico::proximoPrompt() {

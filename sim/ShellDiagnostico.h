@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QString>
 
 namespace tarsel {
@@ -44,6 +45,7 @@ public:
 private:
     QList<QByteArray> linhasDaConsultaModelo();
     QList<QByteArray> linhasComFalhaRail(const QString& comando) const;
+    QList<QByteArray> linhasDoRadio(const QString& comando, const QList<QByteArray>& corpo);
     static QList<QByteArray> linhasCarregador(QList<QByteArray> linhas, const FalhasSimuladas& falhas);
     QList<QByteArray> linhasChipsDisplay(QList<QByteArray> linhas) const;
     QByteArray lixo(int minimo, int maximo);
@@ -59,6 +61,7 @@ private:
     bool m_modeloJaRespondido = false; // a model query got its number: the hang-up fault is armed
     bool m_desligado = false;          // after "Shutdown" the phone is off
     bool m_touchLigado = false;        // "touch --on" powered the touch controller (off at start)
+    QSet<QString> m_radiosLigados;     // radios powered on and not off since: a second "--on" says so
 };
 
 } // namespace tarsel

@@ -395,6 +395,12 @@ void TstSimulador::respostasDoShell_data() {
     QTest::newRow("Reset is acknowledged and the prompt returns after the restart")
         << QByteArray("Reset") << QStringList{"--reinicio-ms", "200"} << QStringList{"Resetting"}
         << QStringList{"Command"};
+    QTest::newRow("a mute Wi-Fi chip answers without any phrase of a radio that answered")
+        << QByteArray("wifi --on") << QStringList{"--falha", "radio-mudo"} << QStringList{"wifi: no response"}
+        << QStringList{"on success", "OK", "already on"};
+    QTest::newRow("with a mute Wi-Fi chip the other radios still answer")
+        << QByteArray("bluetooth --on") << QStringList{"--falha", "radio-mudo"} << QStringList{"on success"}
+        << QStringList{"no response"};
 }
 
 void TstSimulador::respostasDoShell() {

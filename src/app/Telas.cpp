@@ -17,6 +17,8 @@
 #include "devicetests/IC.h"
 #include "devicetests/Nand.h"
 #include "devicetests/I2C.h"
+#include "devicetests/RFs.h"
+#include "devicetests/RFs_Esq.h"
 #include "rails/BuckLdo.h"
 #include "rails/BuckTeste.h"
 #include "rails/PMU.h"
@@ -45,6 +47,8 @@ void InstalaTelas(Inicial& principal) {
     principal.registraTela<Displays>(NomeTela::Displays, Botao::Display);
     principal.registraTela<Nand>(NomeTela::Nand, Botao::Nand);
     principal.registraTela<I2C>(NomeTela::I2C, Botao::I2C);
+    principal.registraTela<RFs>(NomeTela::RFs, Botao::RF);
+    principal.registraTela<RFs_Esq>(NomeTela::RFs_Esq, Botao::Nenhum, EntradaMenu::ValoresRF);
 }
 
 } // namespace tarsel

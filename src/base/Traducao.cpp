@@ -422,6 +422,7 @@ constexpr LinhaTexto TabelaTextos[] = {
      "The phone did not answer the bus scan.", "El teléfono no respondió a la lectura del bus."},
     // NAND tests and the panic guide.
     // RF tests and the RF reference values.
+    {"MODELO NAO ENCONTRADO", "Modelo não encontrado", "Model not found", "Modelo no encontrado"},
 };
 // clang-format on
 
