@@ -6,6 +6,7 @@
 #include "app/Dicas.h"
 #include "app/Inicial.h"
 #include "app/RegistroTelas.h"
+#include "app/Telas.h"
 #include "app/fmxMenu.h"
 #include "app/xIdioma.h"
 #include "base/DialogosRoteiro.h"
@@ -21,6 +22,7 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace tarsel;
@@ -224,6 +226,63 @@ private slots:
         w.ComboAparelhos()->setCurrentText(QStringLiteral("IP X"));
         paira(w.Botoes(Botao::Display));
         QCOMPARE(menu->lbInfo(2)->text(), QStringLiteral("Acorn"));
+    }
+
+    // Every button of the bar and every sub-menu entry leads to its screen: none is left without one.
+    void todoBotaoEEntradaAbreSuaTela_data() {
+        QTest::addColumn<int>("botao");
+        QTest::addColumn<int>("entrada");
+        QTest::addColumn<QString>("familia");
+        QTest::addColumn<QString>("tela");
+        const int nenhuma = EntradaMenu::Nenhuma;
+        const QString ip7 = QStringLiteral("IP 7");
+        QTest::newRow("Comandos") << int(Botao::Comandos) << nenhuma << ip7 << NomeTela::Master;
+        QTest::newRow("VCore") << int(Botao::VCore) << nenhuma << ip7 << NomeTela::VCores;
+        QTest::newRow("Buck - Ldo") << int(Botao::BuckLdo) << nenhuma << ip7 << NomeTela::BuckLdo;
+        QTest::newRow("RF") << int(Botao::RF) << nenhuma << ip7 << NomeTela::RFs;
+        QTest::newRow("Display") << int(Botao::Display) << nenhuma << ip7 << NomeTela::Displays;
+        QTest::newRow("Nand") << int(Botao::Nand) << nenhuma << ip7 << NomeTela::Nand;
+        QTest::newRow("IC") << int(Botao::IC) << nenhuma << ip7 << NomeTela::IC;
+        QTest::newRow("I2C") << int(Botao::I2C) << nenhuma << ip7 << NomeTela::I2C;
+        QTest::newRow("Sobre") << int(Botao::Sobre) << nenhuma << ip7 << NomeTela::Sobre;
+        QTest::newRow("Bat / RAM") << int(Botao::Adicionais) << nenhuma << ip7 << NomeTela::Outros;
+        QTest::newRow("PMU") << int(Botao::PMU) << nenhuma << ip7 << NomeTela::PMU;
+        QTest::newRow("menu: Buck Test") << int(Botao::Nenhum) << int(EntradaMenu::BuckTeste) << ip7
+                                         << NomeTela::BuckTeste;
+        QTest::newRow("menu: PMU") << int(Botao::Nenhum) << int(EntradaMenu::PMU) << ip7 << NomeTela::PMU;
+        QTest::newRow("menu: Chestnut") << int(Botao::Nenhum) << int(EntradaMenu::ChestnutAcorn) << ip7
+                                        << NomeTela::Chestnut;
+        QTest::newRow("menu: Acorn on IP X")
+            << int(Botao::Nenhum) << int(EntradaMenu::ChestnutAcorn) << QStringLiteral("IP X") << NomeTela::Acorn;
+        QTest::newRow("menu: RF values") << int(Botao::Nenhum) << int(EntradaMenu::ValoresRF) << ip7
+                                         << NomeTela::RFs_Esq;
+    }
+    void todoBotaoEEntradaAbreSuaTela() {
+        QFETCH(int, botao);
+        QFETCH(int, entrada);
+        QFETCH(QString, familia);
+        QFETCH(QString, tela);
+        teste::PastaPrograma pasta;
+        DialogosRoteiro caixas; // a screen opened without a phone may say so
+        Inicial w;
+        InstalaTelas(w);
+        w.carrega();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.ComboAparelhos()->setCurrentText(familia);
+        if (botao != Botao::Nenhum) {
+            QVERIFY(w.Botoes(botao)->isEnabled());
+            w.Botoes(botao)->click();
+        } else {
+            // The entry as the pointer leaves it: hovering its button sets the label the family asks for.
+            paira(w.Botoes(entrada <= EntradaMenu::PMU         ? Botao::BuckLdo
+                           : entrada == EntradaMenu::ValoresRF ? Botao::RF
+                                                               : Botao::Display));
+            QVERIFY(w.menu()->isVisible());
+            QVERIFY(w.menu()->btMenu(entrada)->isEnabled());
+            w.menu()->btMenu(entrada)->click();
+        }
+        QTRY_VERIFY(w.tela(tela) != nullptr);
     }
 
     void dicasNaAreaDaPortaQuandoDesconectado() {

@@ -7,9 +7,7 @@
 #include "chips/DesenhoChip.h"
 #include "chips/ExportaRelatorioChip.h"
 #include "chips/RegrasChestnut.h"
-#include "console/DadosSalvos.h"
 #include "link/Resposta.h"
-#include "store/Banco.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 #include "tela/MarcaResultado.h"
@@ -322,12 +320,7 @@ void Chestnut::exporta() {
 }
 
 void Chestnut::mostraComparador() {
-    std::optional<DadosSalvos::LinhaDados> dados;
-    protege([&] {
-        Banco b({}, Banco::Modo::SomenteLeitura);
-        dados = DadosSalvos::Le(b, familia(), RegrasChestnut::Comando);
-    });
-    m_txtComparador->setPlainText(dados ? dados->dados : QString());
+    m_txtComparador->setPlainText(respostaGravada(familia(), RegrasChestnut::Comando));
 }
 
 void Chestnut::aoBuscarDadosGravados(const QString&) {

@@ -4,9 +4,7 @@
 #include "base/Traducao.h"
 #include "chips/DesenhoChip.h"
 #include "chips/RegrasTigris.h"
-#include "console/DadosSalvos.h"
 #include "link/Resposta.h"
-#include "store/Banco.h"
 #include "tela/Conversoes.h"
 
 #include <QFrame>
@@ -272,12 +270,7 @@ void Tigris::CarregaDados() {
 }
 
 void Tigris::mostraComparador() {
-    std::optional<DadosSalvos::LinhaDados> dados;
-    protege([&] {
-        Banco b({}, Banco::Modo::SomenteLeitura);
-        dados = DadosSalvos::Le(b, familia(), RegrasTigris::Comando);
-    });
-    m_txtComparador->setPlainText(dados ? dados->dados : QString());
+    m_txtComparador->setPlainText(respostaGravada(familia(), RegrasTigris::Comando));
 }
 
 void Tigris::aoBuscarDadosGravados(const QString&) {

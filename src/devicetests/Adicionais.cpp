@@ -1,14 +1,11 @@
 #include "devicetests/Adicionais.h"
 
-#include "base/ErroVB.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
-#include "console/DadosSalvos.h"
 #include "devicetests/AdicionaisParse.h"
 #include "link/Enlace.h"
 #include "link/Resposta.h"
 #include "online/Servidor.h"
-#include "store/Banco.h"
 #include "tela/AbreLink.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
@@ -299,17 +296,7 @@ void Adicionais::aoMudarModelo(const QString& familia) {
 }
 
 void Adicionais::defineComparador(const QString& familia, const QString& comando) {
-    QString dados;
-    if (!comando.isEmpty()) {
-        try {
-            Banco banco({}, Banco::Modo::SomenteLeitura);
-            if (const auto linha = DadosSalvos::Le(banco, familia, comando))
-                dados = linha->dados;
-        } catch (const ErroVB& e) {
-            dialogos().erro(e.numero(), e.descricao());
-        }
-    }
-    m_txtComparador->setPlainText(dados);
+    m_txtComparador->setPlainText(respostaGravada(familia, comando));
 }
 
 } // namespace tarsel

@@ -1,11 +1,8 @@
 #include "devicetests/Bateria.h"
 
-#include "base/ErroVB.h"
 #include "base/Globais.h"
 #include "base/Traducao.h"
-#include "console/DadosSalvos.h"
 #include "link/Resposta.h"
-#include "store/Banco.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 #include "tela/PainelProgresso.h"
@@ -182,17 +179,7 @@ void Bateria::aoMudarModelo(const QString& familia) {
 }
 
 void Bateria::defineComparador(const QString& familia, const QString& comando) {
-    QString dados;
-    if (!comando.isEmpty()) {
-        try {
-            Banco banco({}, Banco::Modo::SomenteLeitura);
-            if (const auto linha = DadosSalvos::Le(banco, familia, comando))
-                dados = linha->dados;
-        } catch (const ErroVB& e) {
-            dialogos().erro(e.numero(), e.descricao());
-        }
-    }
-    m_txtComparador->setPlainText(dados);
+    m_txtComparador->setPlainText(respostaGravada(familia, comando));
 }
 
 } // namespace tarsel

@@ -140,6 +140,12 @@ bool Enlace::EnviaComando() {
         const QByteArray linha = txtComandos().toLatin1() + '\r';
         if (m_porta.write(linha) != linha.size())
             throw ErroSerial::de(m_porta);
+        // The port keeps what is written until the event loop runs again; on a busy PC that can be after the
+        // first poll is due, which would then find no answer to a command the device never got. Out now,
+        // so that the poll's time counts from the send.
+        m_porta.flush();
+        if (!m_porta.isOpen())
+            return false;
     } catch (const ErroVB& e) {
         if (e.numero() == ErroSerial::SomentePortaAberta)
             Mensagem(QStringLiteral("MSG_PORTA"));
@@ -182,6 +188,14 @@ void Enlace::descartaEntrada() {
 }
 
 QString Enlace::leTrecho() {
+    if (!m_porta.isOpen())
+        throw ErroSerial::de(ErroSerial::SomentePortaAberta);
+    // Bytes the system already holds but whose notice has not been handled yet: on a busy PC the poll's
+    // timer can come first, and the poll would take an answer that has arrived for silence (ending it
+    // empty). A zero wait brings them in now; it blocks for nothing.
+    if (m_porta.waitForReadyRead(0) || m_porta.error() == QSerialPort::TimeoutError)
+        m_porta.clearError();
+    // The wait may have found the device gone (reported through the port's error).
     if (!m_porta.isOpen())
         throw ErroSerial::de(ErroSerial::SomentePortaAberta);
     chegaramBytes();

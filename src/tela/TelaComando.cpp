@@ -1,7 +1,9 @@
 #include "tela/TelaComando.h"
 
+#include "console/DadosSalvos.h"
 #include "link/Enlace.h"
 #include "link/Resposta.h"
+#include "store/Banco.h"
 #include "tela/ContextoTela.h"
 #include "tela/PainelProgresso.h"
 
@@ -113,6 +115,18 @@ void TelaComando::mudouEstado() {
         return;
     m_emCurso = false;
     aoPerderResposta();
+}
+
+QString TelaComando::respostaGravada(const QString& familia, const QString& comando) {
+    QString dados;
+    if (comando.isEmpty())
+        return dados;
+    protege([&] {
+        Banco banco({}, Banco::Modo::SomenteLeitura);
+        if (const auto linha = DadosSalvos::Le(banco, familia, comando))
+            dados = linha->dados;
+    });
+    return dados;
 }
 
 } // namespace tarsel

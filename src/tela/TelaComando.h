@@ -71,6 +71,11 @@ protected:
     // Runs `passo`; an ErroVB is shown in the common error box. True when the step ran to its end.
     template <typename F> bool protege(F&& passo);
 
+    // The known-good board's saved answer to `comando` for `familia`, for the comparator box beside the
+    // screen's answer: empty when there is none, or when the database cannot be read (the common error
+    // box says why).
+    QString respostaGravada(const QString& familia, const QString& comando);
+
     void resizeEvent(QResizeEvent* e) override;
 
 private:
