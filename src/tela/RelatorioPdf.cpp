@@ -70,7 +70,7 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
 
     qreal y = 0;
     p.setFont(grande);
-    const qreal hTitulo = QFontMetricsF(grande).height();
+    const qreal hTitulo = QFontMetricsF(grande, &w).height();
     p.drawText(QRectF(0, y, L, hTitulo), Qt::AlignLeft | Qt::AlignVCenter, titulo);
     p.setFont(fonte);
     p.setPen(QColor(0x60, 0x60, 0x60));
@@ -81,7 +81,7 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
     y += 8;
 
     // The heading: what the web page shows above its table, two pairs to a line.
-    const qreal hLinha = QFontMetricsF(fonte).height() + 5;
+    const qreal hLinha = QFontMetricsF(fonte, &w).height() + 5;
     const QList<QPair<QString, QString>> cabecalho{{d.rotulo(QStringLiteral("Modelo")), d.familia},
                                                    {d.rotulo(QStringLiteral("Número do modelo")), d.numeroModelo},
                                                    {d.rotulo(QStringLiteral("Data")), d.data},
@@ -90,10 +90,10 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
         const qreal x = (i % 2) * L / 2;
         const QString rotulo = cabecalho[i].first + QStringLiteral(": ");
         p.setFont(negrito);
-        const qreal lr = QFontMetricsF(negrito).horizontalAdvance(rotulo);
+        const qreal lr = QFontMetricsF(negrito, &w).horizontalAdvance(rotulo);
         p.drawText(QRectF(x, y, lr + 1, hLinha), Qt::AlignLeft | Qt::AlignVCenter, rotulo);
         p.setFont(fonte);
-        const QString valor = QFontMetricsF(fonte).elidedText(cabecalho[i].second, Qt::ElideRight, L / 2 - lr - 8);
+        const QString valor = QFontMetricsF(fonte, &w).elidedText(cabecalho[i].second, Qt::ElideRight, L / 2 - lr - 8);
         p.drawText(QRectF(x + lr, y, L / 2 - lr, hLinha), Qt::AlignLeft | Qt::AlignVCenter, valor);
         if (i % 2 == 1)
             y += hLinha;
@@ -105,7 +105,7 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
     const QString cabecas[] = {d.rotulo(QStringLiteral("Malha")), d.rotulo(QStringLiteral("Leitura")),
                                d.rotulo(QStringLiteral("Referência")), d.rotulo(QStringLiteral("Desvio")),
                                d.rotulo(QStringLiteral("Resultado"))};
-    const qreal hCelula = QFontMetricsF(fonte).height() + 7;
+    const qreal hCelula = QFontMetricsF(fonte, &w).height() + 7;
     const auto cabecaTabela = [&] {
         p.fillRect(QRectF(0, y, L, hCelula), QColor(0x3a, 0x4a, 0x5c));
         p.setPen(Qt::white);
@@ -120,8 +120,8 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
         y += hCelula;
     };
     cabecaTabela();
-    const QFontMetricsF mf(fonte);
-    const QFontMetricsF mn(negrito);
+    const QFontMetricsF mf(fonte, &w);
+    const QFontMetricsF mn(negrito, &w);
     for (const LinhaDocumento& l : d.linhas) {
         const QString celulas[] = {l.malha, l.leitura, l.referencia, l.desvio, d.textoSituacao(l.situacao)};
         // A text too long for its column wraps and the row grows: a report never hides a figure.
