@@ -528,6 +528,11 @@ private slots:
         QFETCH(QString, tipo);
         QFETCH(QString, l1);
         Bancada b;
+        // The web report opens only while the report server answers.
+        teste::ServidorTeste servidor;
+        QVERIFY2(servidor.pronto(), qPrintable(servidor.erro()));
+        teste::executaSql(b.pasta.banco(),
+                          QStringLiteral("update Tools set ServidorRelatorio = '%1'").arg(servidor.base()));
         CapturaLinks links;
         QVERIFY(b.conecta());
         BuckLdo* t = b.abre();

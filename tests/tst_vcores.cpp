@@ -389,6 +389,11 @@ private slots:
 
     void relatorio() {
         Bancada b;
+        // The web report opens only while the report server answers.
+        teste::ServidorTeste servidor;
+        QVERIFY2(servidor.pronto(), qPrintable(servidor.erro()));
+        teste::executaSql(b.pasta.banco(),
+                          QStringLiteral("update Tools set ServidorRelatorio = '%1'").arg(servidor.base()));
         CapturaLinks links;
         QVERIFY(b.conecta());
         VCores* t = b.abre();

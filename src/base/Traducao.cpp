@@ -417,6 +417,14 @@ constexpr LinhaTexto TabelaTextos[] = {
     {"Gravar registro da sessão", DaChave, "Keep a session log", "Grabar registro de la sesión"},
     // IC test and display tests.
     // Chestnut and Acorn screens.
+    {"Salvar PDF", DaChave, "Save PDF", "Guardar PDF"},
+    {"Número do modelo", DaChave, "Model number", "Número de modelo"},
+    {"Data", DaChave, "Date", "Fecha"},
+    {"Técnico", DaChave, "Technician", "Técnico"},
+    {"Desvio", DaChave, "Deviation", "Desviación"},
+    {"Aprovado", DaChave, "Pass", "Aprobado"},
+    {"Reprovado", DaChave, "Fail", "Reprobado"},
+    {"Sem desvio", DaChave, "No deviation", "Sin desviación"},
     // I2C bus scan.
     {"I2CSemResposta", "O aparelho não respondeu à leitura do barramento.",
      "The phone did not answer the bus scan.", "El teléfono no respondió a la lectura del bus."},
@@ -720,6 +728,11 @@ constexpr LinhaMensagem TabelaMensagens[] = {
        nullptr}}},
     // IC test and display tests: message boxes.
     // Chestnut and Acorn screens: message boxes.
+    {"MSG_RELATORIO_PDF_NAO_GRAVADO",
+     Icone::Critico,
+     {{"Relatório", "Não foi possível gravar o relatório em PDF:\r\n", nullptr},
+      {"Report", "The PDF report could not be written:\r\n", nullptr},
+      {"Informe", "No fue posible grabar el informe en PDF:\r\n", nullptr}}},
     // I2C bus scan: message boxes.
     // NAND tests and the panic guide: message boxes.
     // RF tests and the RF reference values: message boxes.

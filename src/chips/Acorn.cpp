@@ -161,8 +161,11 @@ void Acorn::montaTela() {
     m_btExecuta->setObjectName(QStringLiteral("btExecutaLeitura"));
     m_btExportar = new QPushButton(this);
     m_btExportar->setObjectName(QStringLiteral("btExportar"));
+    m_btSalvarPdf = new QPushButton(this);
+    m_btSalvarPdf->setObjectName(QStringLiteral("btSalvarPdf"));
     botoes->addWidget(m_btExecuta);
     botoes->addWidget(m_btExportar);
+    botoes->addWidget(m_btSalvarPdf);
     botoes->addStretch(1);
     v->addLayout(botoes);
 
@@ -172,12 +175,14 @@ void Acorn::montaTela() {
     m_txtDados->hide();
 
     connect(m_btExecuta, &QPushButton::clicked, this, &Acorn::executaLeitura);
-    connect(m_btExportar, &QPushButton::clicked, this, &Acorn::exporta);
+    connect(m_btExportar, &QPushButton::clicked, this, [this] { exporta(); });
+    connect(m_btSalvarPdf, &QPushButton::clicked, this, [this] { exporta(true); });
 }
 
 void Acorn::aplicaTextos() {
     m_btExecuta->setText(Traduz(QStringLiteral("Executar Leitura")));
     m_btExportar->setText(Traduz(QStringLiteral("Gerar Relatório PDF")).trimmed());
+    m_btSalvarPdf->setText(Traduz(QStringLiteral("Salvar PDF")));
     m_lbStatus2->setText(Traduz(QStringLiteral("ANALISE COMPLETA")));
 }
 
@@ -235,9 +240,10 @@ void Acorn::CarregaDados() {
     terminaEspera();
 }
 
-void Acorn::exporta() {
-    protege([this] {
-        ExportaRelatorioChip(RelatorioChip::PaginaAcorn, RegrasAcorn::EntradasRelatorio(), m_campos, m_ok, familia());
+void Acorn::exporta(bool comoPdf) {
+    protege([this, comoPdf] {
+        ExportaRelatorioChip(RelatorioChip::PaginaAcorn, RegrasAcorn::EntradasRelatorio(), m_campos, m_ok, familia(),
+                             contexto().numeroModelo(), comoPdf);
     });
 }
 

@@ -33,6 +33,7 @@ public:
     QLabel* lbStatus2() const { return m_lbStatus2; }
     QPushButton* btExecutaLeitura() const { return m_btExecuta; }
     QPushButton* btExportar() const { return m_btExportar; }
+    QPushButton* btSalvarPdf() const { return m_btSalvarPdf; }
     QPlainTextEdit* txtDados() const { return m_txtDados; }
 
 protected:
@@ -46,7 +47,8 @@ private:
     void aplicaTextos();
     void executaLeitura();
     void limpa();
-    void exporta();
+    // The report on the web (or, with the server out of reach, as a PDF); `comoPdf`: always the PDF.
+    void exporta(bool comoPdf = false);
 
     QMap<QString, QLabel*> m_campos;
     QMap<int, QLabel*> m_ok;
@@ -55,6 +57,7 @@ private:
     QLabel* m_lbStatus2 = nullptr;
     QPushButton* m_btExecuta = nullptr;
     QPushButton* m_btExportar = nullptr;
+    QPushButton* m_btSalvarPdf = nullptr;
     QPlainTextEdit* m_txtDados = nullptr;
 };
 

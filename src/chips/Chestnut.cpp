@@ -172,11 +172,14 @@ void Chestnut::montaTela() {
     m_btTouch->setObjectName(QStringLiteral("btTouch"));
     m_btExportar = new QPushButton(leituras);
     m_btExportar->setObjectName(QStringLiteral("btExportar"));
+    m_btSalvarPdf = new QPushButton(leituras);
+    m_btSalvarPdf->setObjectName(QStringLiteral("btSalvarPdf"));
     m_btLog = new QPushButton(leituras);
     m_btLog->setObjectName(QStringLiteral("btLog"));
     botoes->addWidget(m_btExecuta);
     botoes->addWidget(m_btTouch);
     botoes->addWidget(m_btExportar);
+    botoes->addWidget(m_btSalvarPdf);
     botoes->addStretch(1);
     botoes->addWidget(m_btLog);
     v->addLayout(botoes);
@@ -202,7 +205,8 @@ void Chestnut::montaTela() {
 
     connect(m_btExecuta, &QPushButton::clicked, this, &Chestnut::executaLeitura);
     connect(m_btTouch, &QPushButton::clicked, this, &Chestnut::alternaTouch);
-    connect(m_btExportar, &QPushButton::clicked, this, &Chestnut::exporta);
+    connect(m_btExportar, &QPushButton::clicked, this, [this] { exporta(); });
+    connect(m_btSalvarPdf, &QPushButton::clicked, this, [this] { exporta(true); });
     connect(m_btLog, &QPushButton::clicked, this, &Chestnut::alternaLog);
 }
 
@@ -214,6 +218,7 @@ void Chestnut::aplicaTextos() {
     m_btLog->setText(textoExibirLog());
     m_btTouch->setText(textoTouch("Desativar"));
     m_btExportar->setText(Traduz(QStringLiteral("Gerar Relatório PDF")).trimmed());
+    m_btSalvarPdf->setText(Traduz(QStringLiteral("Salvar PDF")));
 }
 
 void Chestnut::executaLeitura() {
@@ -312,10 +317,10 @@ void Chestnut::tiqueTimer1() {
     executaLeitura();
 }
 
-void Chestnut::exporta() {
-    protege([this] {
+void Chestnut::exporta(bool comoPdf) {
+    protege([this, comoPdf] {
         ExportaRelatorioChip(RelatorioChip::PaginaChestnut, RegrasChestnut::EntradasRelatorio(), m_campos, m_ok,
-                             familia());
+                             familia(), contexto().numeroModelo(), comoPdf);
     });
 }
 

@@ -38,6 +38,7 @@ public:
     QPushButton* btTouch() const { return m_btTouch; }
     QPushButton* btLog() const { return m_btLog; }
     QPushButton* btExportar() const { return m_btExportar; }
+    QPushButton* btSalvarPdf() const { return m_btSalvarPdf; }
     QPlainTextEdit* txtDados() const { return m_txtDados; }
     QPlainTextEdit* txtComparador() const { return m_txtComparador; }
     const QTimer& Timer1() const { return m_timer1; }
@@ -63,7 +64,8 @@ private:
     void tiqueTouch();
     void tiqueTimer1();
     void enviaTouch(const QString& comando);
-    void exporta();
+    // The report on the web (or, with the server out of reach, as a PDF); `comoPdf`: always the PDF.
+    void exporta(bool comoPdf = false);
     void mostraComparador();
     void ajustaLargura(bool comLog);
 
@@ -79,6 +81,7 @@ private:
     QPushButton* m_btTouch = nullptr;
     QPushButton* m_btLog = nullptr;
     QPushButton* m_btExportar = nullptr;
+    QPushButton* m_btSalvarPdf = nullptr;
     QPlainTextEdit* m_txtDados = nullptr;
     QPlainTextEdit* m_txtComparador = nullptr;
     QTimer m_timer1;

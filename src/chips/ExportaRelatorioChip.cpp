@@ -4,7 +4,7 @@
 #include "base/Globais.h"
 #include "base/Traducao.h"
 #include "store/Configuracao.h"
-#include "tela/AbreLink.h"
+#include "tela/RelatorioPdf.h"
 
 #include <QLabel>
 #include <QSet>
@@ -12,7 +12,8 @@
 namespace tarsel {
 
 void ExportaRelatorioChip(const QString& pagina, const QVector<EntradaRelatorioChip>& entradas,
-                          const QMap<QString, QLabel*>& campos, const QMap<int, QLabel*>& ok, const QString& modelo) {
+                          const QMap<QString, QLabel*>& campos, const QMap<int, QLabel*>& ok, const QString& modelo,
+                          const QString& numeroModelo, bool comoPdf) {
     // The captions are taken before the name box: a reading that lands while it is open must not change
     // the report.
     QMap<QString, QString> legendas;
@@ -31,7 +32,7 @@ void ExportaRelatorioChip(const QString& pagina, const QVector<EntradaRelatorioC
     const auto pares = RelatorioChip::pares(
         entradas, [&](const QString& c) { return legendas.value(c); }, [&](int i) { return aprovados.contains(i); },
         data, globais().IdiomaAtual, modelo, *nome);
-    AbreLink(RelatorioChip::endereco(pagina, pares));
+    EntregaRelatorio(RelatorioChip::prepara(pagina, pares, numeroModelo), comoPdf);
 }
 
 } // namespace tarsel

@@ -43,6 +43,12 @@ QString RelatorioChip::endereco(const QString& pagina, const QList<QPair<QString
     return EnderecoRelatorio::monta(pagina, pares);
 }
 
+RelatorioPronto RelatorioChip::prepara(const QString& pagina, const QList<QPair<QString, QString>>& pares,
+                                       const QString& numeroModelo) {
+    const EspecieRelatorio e = pagina == PaginaAcorn ? EspecieRelatorio::Acorn : EspecieRelatorio::Chestnut;
+    return {endereco(pagina, pares), DocumentoRelatorio::dosPares(e, pares, {}, numeroModelo)};
+}
+
 QString RelatorioChip::dataDeHoje() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }

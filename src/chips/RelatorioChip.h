@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/DocumentoRelatorio.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -34,6 +36,9 @@ public:
                                                 quint8 idioma, const QString& modelo, const QString& nome);
     // The full address on the report server (values encoded as every report does).
     static QString endereco(const QString& pagina, const QList<QPair<QString, QString>>& pares);
+    // The address and the same report as a document (`numeroModelo` names the file).
+    static RelatorioPronto prepara(const QString& pagina, const QList<QPair<QString, QString>>& pares,
+                                   const QString& numeroModelo);
     // Today's short date of the system, as the reports write it.
     static QString dataDeHoje();
 };

@@ -14,6 +14,7 @@
 #include "tela/AbreLink.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
+#include "tela/RelatorioPdf.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -273,9 +274,13 @@ void TelaGradeRail::montaTela() {
     m_imgPdf->setIconSize(QSize(22, 26));
     m_imgPdf->setCursor(Qt::PointingHandCursor);
     fe->addWidget(m_imgPdf);
-    connect(m_btExportar, &QPushButton::clicked, this, &TelaGradeRail::exporta);
-    connect(m_imgPdf, &QToolButton::clicked, this, &TelaGradeRail::exporta);
+    connect(m_btExportar, &QPushButton::clicked, this, [this] { exporta(); });
+    connect(m_imgPdf, &QToolButton::clicked, this, [this] { exporta(); });
     m_colunaControles->addWidget(m_btExportar);
+    m_btSalvarPdf = new QPushButton(coluna);
+    m_btSalvarPdf->setObjectName(QStringLiteral("btSalvarPdf"));
+    connect(m_btSalvarPdf, &QPushButton::clicked, this, [this] { exporta(true); });
+    m_colunaControles->addWidget(m_btSalvarPdf);
     raiz->addWidget(coluna);
 
     // The progress panel lies over the grid while a read runs.
@@ -297,6 +302,7 @@ void TelaGradeRail::aplicaTextos() {
     m_btExportar->setText(Traduz(QStringLiteral("Gerar Relatório PDF")));
     m_btExportar->setToolTip(m_btExportar->text().trimmed());
     m_imgPdf->setToolTip(m_btExportar->toolTip());
+    m_btSalvarPdf->setText(Traduz(QStringLiteral("Salvar PDF")));
     m_frameVCore->lbGrade()->setText(Traduz(QStringLiteral("Realizando Leitura...")));
     m_lbVar->setText(textoNota());
 }
@@ -508,17 +514,18 @@ void TelaGradeRail::escolheDecimais(bool volt, const QString& texto) {
         PrePesquisa();
 }
 
-void TelaGradeRail::exporta() {
+void TelaGradeRail::exporta(bool comoPdf) {
     if (!m_leituraFeita) {
         Mensagem(QStringLiteral("PRIMEIRO_LEITURA"));
         return;
     }
-    protege([this] {
+    protege([this, comoPdf] {
         const auto nome = dialogos().entrada(Traduz(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
                                              Traduz(QStringLiteral("DIGITE SEU NOME")), LeNome());
         if (nome) {
             GravaNome(*nome);
-            AbreLink(GeraRelatorio(tipo(), m_modelo->ids(), modelo(), *nome));
+            EntregaRelatorio(PreparaRelatorio(tipo(), m_modelo->ids(), modelo(), *nome, contexto().numeroModelo()),
+                             comoPdf);
         }
     });
     m_grade->setFocus();

@@ -58,6 +58,7 @@ public:
     QComboBox* ComboDecimaisAmp() const { return m_decA; }
     QPushButton* btExportar() const { return m_btExportar; }
     QToolButton* imgPdf() const { return m_imgPdf; }
+    QPushButton* btSalvarPdf() const { return m_btSalvarPdf; }
     PainelProgresso* FrameVCore() const { return m_frameVCore; }
     // The ordering, recordings and decimals (the Buck and LDO screen shows them once a type is chosen).
     QWidget* FrameSelecoes() const { return m_frameSelecoes; }
@@ -114,7 +115,8 @@ private:
     void escolheOrdem(Opcao opcao);
     void grava(int n, bool exclui);
     void escolheDecimais(bool volt, const QString& texto);
-    void exporta();
+    // The report on the web (or, with the server out of reach, as a PDF); `comoPdf`: always the PDF.
+    void exporta(bool comoPdf = false);
     void pintaNota(bool destaque);
     QString textoNota() const;
 
@@ -147,6 +149,7 @@ private:
     QLabel* m_lbVar = nullptr;
     QPushButton* m_btExportar = nullptr;
     QToolButton* m_imgPdf = nullptr;
+    QPushButton* m_btSalvarPdf = nullptr;
     PainelProgresso* m_frameVCore = nullptr;
 
     QTimer* m_timer1 = nullptr;

@@ -85,11 +85,30 @@ QList<LinhaRelatorio> RelatorioRail::carregaLinhas(const QList<qint64>& ids) {
     return linhas;
 }
 
+RelatorioPronto PreparaRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome,
+                                 const QString& numeroModelo, const QString& data) {
+    const QList<LinhaRelatorio> l = RelatorioRail::carregaLinhas(linhas);
+    const auto pares = RelatorioRail::pares(tipo, l, data, globais().IdiomaAtual, modelo, nome);
+    QStringList malhas;
+    for (const LinhaRelatorio& x : l)
+        malhas << x.Malha;
+    const EspecieRelatorio e =
+        tipo == 0 ? EspecieRelatorio::VCore : (tipo == 1 ? EspecieRelatorio::Ldo : EspecieRelatorio::Buck);
+    return {EnderecoRelatorio::monta(RelatorioRail::Pagina, pares),
+            DocumentoRelatorio::dosPares(e, pares, malhas, numeroModelo)};
+}
+
 QString GeraRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome,
                       const QString& data) {
     return EnderecoRelatorio::monta(
         RelatorioRail::Pagina,
         RelatorioRail::pares(tipo, RelatorioRail::carregaLinhas(linhas), data, globais().IdiomaAtual, modelo, nome));
+}
+
+RelatorioPronto PreparaRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome,
+                                 const QString& numeroModelo) {
+    return PreparaRelatorio(tipo, linhas, modelo, nome, numeroModelo,
+                            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
 QString GeraRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/DocumentoRelatorio.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -43,6 +45,13 @@ public:
 // a cancelled box means no report). The date is today's short date of the system, the language
 // globais().IdiomaAtual. The screen opens the address with AbreLink.
 QString GeraRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome);
+// The address and the same report as a document, for a screen that may write it itself (`numeroModelo`
+// names the file).
+RelatorioPronto PreparaRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome,
+                                 const QString& numeroModelo, const QString& data);
+// The same dated today, as GeraRelatorio dates it.
+RelatorioPronto PreparaRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome,
+                                 const QString& numeroModelo);
 // The same with a given date text.
 QString GeraRelatorio(int tipo, const QList<qint64>& linhas, const QString& modelo, const QString& nome,
                       const QString& data);
