@@ -9,9 +9,9 @@ namespace {
 const QStringList NomesVersao{QStringLiteral("OK"),         QStringLiteral("OPCIONAL"), QStringLiteral("OBRIGATORIA"),
                               QStringLiteral("MANUTENCAO"), QStringLiteral("VAZIO"),    QStringLiteral("SEM_TAG"),
                               QStringLiteral("TAG_ABERTA"), QStringLiteral("OUTRO")};
-const QStringList NomesFalha{QStringLiteral("nenhuma"),  QStringLiteral("lenta"), QStringLiteral("gotejando"),
-                             QStringLiteral("lixo"),     QStringLiteral("reset"), QStringLiteral("enorme"),
-                             QStringLiteral("redirecao")};
+const QStringList NomesFalha{QStringLiteral("nenhuma"),   QStringLiteral("lenta"),  QStringLiteral("gotejando"),
+                             QStringLiteral("lixo"),      QStringLiteral("reset"),  QStringLiteral("enorme"),
+                             QStringLiteral("redirecao"), QStringLiteral("latin1"), QStringLiteral("marcas")};
 
 } // namespace
 

@@ -12,7 +12,7 @@ public:
     // The status the version page reports. The last four are broken answers the program must survive.
     enum class Versao { Ok, Opcional, Obrigatoria, Manutencao, Vazio, SemTag, TagAberta, Outro };
     // How the online pages misbehave; content and report pages always answer normally.
-    enum class Falha { Nenhuma, Lenta, Gotejando, Lixo, Reset, Enorme, Redirecao };
+    enum class Falha { Nenhuma, Lenta, Gotejando, Lixo, Reset, Enorme, Redirecao, Latin1, Marcas };
 
     Versao versao = Versao::Ok;
     bool avisos = true;

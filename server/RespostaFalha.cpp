@@ -1,5 +1,6 @@
 #include "RespostaFalha.h"
 
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -19,6 +20,16 @@ QByteArray lixo() {
         b.append(char(0x80 | ((x >> 24) & 0x7f)));
     }
     return b;
+}
+
+// Every tag pair [T]v[/T] of the page is followed by the same tag again, nested in itself and holding
+// another value: [T]v[/T][T][T]repetida[/T][/T]. The first pair is left as the page has it.
+QByteArray marcasRepetidas(const QByteArray& corpo) {
+    static const QRegularExpression par(QStringLiteral("\\[([A-Za-z_]+[0-9]*)\\](.*?)\\[/\\1\\]"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    QString texto = QString::fromUtf8(corpo);
+    texto.replace(par, QStringLiteral("[\\1]\\2[/\\1][\\1][\\1]repetida[/\\1][/\\1]"));
+    return texto.toUtf8();
 }
 
 } // namespace
@@ -82,6 +93,22 @@ RespostaFalha::RespostaFalha(QTcpSocket* socket, ConfiguracaoServidor::Falha fal
         corpo += QByteArray(TamanhoEnorme - corpo.size(), ' ');
         RespostaHttp r = normal;
         r.corpo = corpo;
+        m_socket->write(r.http());
+        fecha();
+        break;
+    }
+    case F::Latin1: {
+        // The page with its tags intact, but in Latin-1 with an accented letter inside: not UTF-8.
+        RespostaHttp r = normal;
+        r.status = 200;
+        r.corpo = QString::fromUtf8(normal.corpo + " \xc3\xa9").toLatin1();
+        m_socket->write(r.http());
+        fecha();
+        break;
+    }
+    case F::Marcas: {
+        RespostaHttp r = normal;
+        r.corpo = marcasRepetidas(normal.corpo);
         m_socket->write(r.http());
         fecha();
         break;

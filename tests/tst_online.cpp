@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("a server that never answers: the silence limit") << "lenta" << Falha::Tempo;
         QTest::newRow("a server that trickles a byte a second: the overall limit") << "gotejando" << Falha::Tempo;
         QTest::newRow("bytes that are not UTF-8") << "lixo" << Falha::Codificacao;
+        QTest::newRow("the page in Latin-1, ending inside a UTF-8 sequence") << "latin1" << Falha::Codificacao;
         QTest::newRow("the connection reset halfway") << "reset" << Falha::Rede;
         QTest::newRow("a 10 MB answer") << "enorme" << Falha::Tamanho;
         QTest::newRow("a redirect to itself, for ever") << "redirecao" << Falha::Redirecionamento;

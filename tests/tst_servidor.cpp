@@ -469,7 +469,7 @@ void TstServidor::argumentosInvalidosEncerram() {
 // clang-format off
 void TstServidor::falhasSoNasPaginasOnline_data() {
     QTest::addColumn<QString>("falha");
-    for (const char* f : {"lenta", "gotejando", "lixo", "reset", "enorme", "redirecao"})
+    for (const char* f : {"lenta", "gotejando", "lixo", "reset", "enorme", "redirecao", "latin1", "marcas"})
         QTest::newRow(f) << QString::fromLatin1(f);
 }
 // clang-format on

@@ -296,12 +296,15 @@ void TstTraducao::todaChaveTemTextoNosTresIdiomas() {
     }
 
     const QStringList mensagens = ChavesMensagem();
+    // clang-format off
     QCOMPARE(mensagens,
              QStringList({"MSG_PORTA", "MSG_PORTA_NAO_RESPONDE", "MSG_PORTA_EM_USO", "MSG_PORTA_INVALIDA",
                           "MSG_SELECIONE_MODELO", "MSG_ERRO_NAND", "SEM_PORTA", "SOMENTE_X", "PRIMEIRO_LEITURA",
                           "MSG_SYSCFG", "MSG_NAO_PARA_IP6", "MSG_DADOS_SYNC", "MSG_INTERNET", "MSG_INTERNET_GERAL",
                           "MSG_SYNC_SEM_USUARIO", "MSG_SYNC_USUARIO_INVALIDO", "MSG_SYNC_FALHA_GRAVACAO",
-                          "MSG_PORTA_SEM_ACESSO", "MSG_REGISTRO_NAO_GRAVADO", "MSG_RELATORIO_PDF_NAO_GRAVADO"}));
+                          "MSG_PORTA_SEM_ACESSO", "MSG_REGISTRO_NAO_GRAVADO", "MSG_RELATORIO_PDF_NAO_GRAVADO",
+                          "MSG_BANCO_NAO_GRAVADO"}));
+    // clang-format on
     for (const QString& chave : mensagens) {
         for (quint8 idioma = 1; idioma <= 3; ++idioma) {
             const std::optional<TextoMensagem> m = MontaMensagem(chave, idioma, QStringLiteral("7"));

@@ -735,6 +735,24 @@ constexpr LinhaMensagem TabelaMensagens[] = {
       {"Informe", "No fue posible grabar el informe en PDF:\r\n", nullptr}}},
     // I2C bus scan: message boxes.
     // NAND tests and the panic guide: message boxes.
+    // Faults of the database file: one box for every write that could not be done.
+    {"MSG_BANCO_NAO_GRAVADO",
+     Icone::Exclamacao,
+     {{"Gravar dados",
+       "Os dados não puderam ser gravados no arquivo 'Config.tsl': o disco está cheio, o arquivo é somente "
+       "leitura ou outro programa o está usando.\r\n\r\nNada foi alterado: os dados gravados antes continuam "
+       "como estavam. Resolva a causa e tente novamente.",
+       nullptr},
+      {"Save data",
+       "The data could not be written to the file 'Config.tsl': the disk is full, the file is read-only or "
+       "another program is using it.\r\n\r\nNothing was changed: the data saved before is as it was. "
+       "Fix the cause and try again.",
+       nullptr},
+      {"Guardar datos",
+       "Los datos no pudieron grabarse en el archivo 'Config.tsl': el disco está lleno, el archivo es de solo "
+       "lectura u otro programa lo está usando.\r\n\r\nNada fue modificado: los datos guardados antes siguen "
+       "como estaban. Resuelva la causa e inténtelo de nuevo.",
+       nullptr}}},
     // RF tests and the RF reference values: message boxes.
 };
 // clang-format on

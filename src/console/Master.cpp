@@ -756,7 +756,10 @@ void Master::SalvaAlteracoes() {
             DadosSalvos::GravaNotasComando(b, *m_idComando, notasComando());
         t.fim();
     } catch (const ErroVB&) {
-        // Nothing is lost on screen; the technician can save again.
+        // Rolled back: the saved row is as it was and the panes keep the edits, so the technician can
+        // save again once the cause is gone.
+        Mensagem(QStringLiteral("MSG_BANCO_NAO_GRAVADO"));
+        return;
     }
     m_alterado = true;
 }
@@ -773,6 +776,8 @@ void Master::ExcluiDadosSalvos() {
         if (m_idDados)
             DadosSalvos::Exclui(b, *m_idDados);
     } catch (const ErroVB&) {
+        Mensagem(QStringLiteral("MSG_BANCO_NAO_GRAVADO"));
+        return;
     }
     CarregaDadosSalvos();
     m_alterado = true;

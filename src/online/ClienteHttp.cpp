@@ -125,7 +125,9 @@ RespostaHttp ObtemPagina(const QUrl& url, const OpcoesHttp& opcoes) {
     if (r.falha != Falha::Nenhuma)
         return r;
 
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a body that ends inside a multi-byte sequence (a Latin-1 "é" as the last byte) is an
+    // error too, not bytes kept back for a next call that never comes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString texto = utf8.decode(corpo);
     if (utf8.hasError()) {
         r.falha = Falha::Codificacao;

@@ -26,6 +26,8 @@ bool GravaLeituras(int n, const QList<qint64>& linhas) {
     try {
         LinhasRail::copiaParaGravacao(n, linhas);
     } catch (const ErroVB&) {
+        // The batch rolled back: the recordings are as they were, and the technician is told once.
+        Mensagem(QStringLiteral("MSG_BANCO_NAO_GRAVADO"));
         return false;
     }
     return true;
@@ -38,6 +40,8 @@ bool ExcluiGravacoes(int n, const QList<qint64>& linhas) {
     try {
         LinhasRail::apagaGravacao(n, linhas);
     } catch (const ErroVB&) {
+        // The batch rolled back: the recordings are as they were, and the technician is told once.
+        Mensagem(QStringLiteral("MSG_BANCO_NAO_GRAVADO"));
         return false;
     }
     return true;

@@ -10,9 +10,10 @@ namespace tarsel {
 //
 // GravaLeituras asks "Deseja salvar?" (title "Gravar"), ExcluiGravacoes "Deseja excluir os dados
 // gravados?" (title "Excluir"), both translated, Yes/No. Unless the answer is No, G<n> of every row
-// becomes its Leitura, or empty. Returns true when the rows were written (the screen then refreshes
-// its grid and remembers that the recordings changed); false on No or when the write failed, which
-// is ignored as the program's small writes are. n outside 1..3 throws ErroVB 9.
+// becomes its Leitura, or empty, in one transaction. Returns true when the rows were written (the screen
+// then refreshes its grid and remembers that the recordings changed); false on No or when the write
+// failed (disk full, file read-only or locked): then no row changed and one box
+// (MSG_BANCO_NAO_GRAVADO) says so. n outside 1..3 throws ErroVB 9.
 bool GravaLeituras(int n, const QList<qint64>& linhas);
 bool ExcluiGravacoes(int n, const QList<qint64>& linhas);
 
