@@ -32,7 +32,7 @@ nice cmake --build "$BUILD" -j "${TARSEL_FUZZ_JOBS:-2}" --target fuzz
 if [ $# -gt 0 ]; then
   ALVOS=("$@")
 else
-  mapfile -t ALVOS < <(cd "$BUILD/fuzz" && ls fuzz_* | sort)
+  mapfile -t ALVOS < <(find "$BUILD/fuzz" -maxdepth 1 -type f -executable -name 'fuzz_*' -printf '%f\n' | sort)
 fi
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}"
