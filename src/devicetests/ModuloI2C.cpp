@@ -68,19 +68,6 @@ constexpr Dispositivo TabelaDispositivos[] = {
     {"702", "7x1A-HYDRA - U6300"},
 };
 
-struct Documento {
-    const char* arquivo;
-    const char* familias[2];
-};
-
-// One document per board generation: the two sizes of a generation share their drawing.
-constexpr Documento TabelaDocumentos[] = {
-    {"xA8.pdf", {"IP 6", "IP 6 Plus"}},
-    {"xA9.pdf", {"IP 6s", "IP 6s Plus"}},
-    {"xA10.pdf", {"IP 7", "IP 7 Plus"}},
-    {"xA11.pdf", {"IP 8", "IP 8 Plus"}},
-};
-
 } // namespace
 
 QString Comando(int barramento) {
