@@ -256,8 +256,7 @@ void Acorn::aoTerminarEspera() {
 }
 
 void Acorn::posiciona(QWidget* janela, const QSize& area) {
-    const int topo = contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2;
-    janela->move(qMax(0, (area.width() - janela->width()) / 2), qMax(0, topo));
+    posicionaNoMeio(janela, area);
 }
 
 } // namespace tarsel

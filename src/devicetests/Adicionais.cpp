@@ -7,6 +7,7 @@
 #include "link/Resposta.h"
 #include "online/Servidor.h"
 #include "tela/AbreLink.h"
+#include "tela/CaixasResposta.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 #include "tela/MarcaResultado.h"
@@ -14,16 +15,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace tarsel {
@@ -131,33 +128,13 @@ void Adicionais::montaTela() {
     v->addLayout(veredito);
 
     // The answer and the known-good board's.
-    const QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* caixas = new QGridLayout;
-    caixas->setHorizontalSpacing(10);
-    m_lbDados = new QLabel(this);
-    m_lbComparador = new QLabel(this);
-    m_lbDispositivo = new QLabel(this);
-    m_lbDispositivo->setObjectName(QStringLiteral("lbDispositivo"));
-    auto* rotuloComparador = new QHBoxLayout;
-    rotuloComparador->addWidget(m_lbComparador);
-    rotuloComparador->addSpacing(Twips(100));
-    rotuloComparador->addWidget(m_lbDispositivo, 1);
-    caixas->addWidget(m_lbDados, 0, 0);
-    caixas->addLayout(rotuloComparador, 0, 1);
-    for (int i = 0; i < 2; ++i) {
-        auto* caixa = new QPlainTextEdit(this);
-        caixa->setObjectName(i == 0 ? QStringLiteral("txtDados") : QStringLiteral("txtComparador"));
-        caixa->setFont(fixa);
-        caixa->setReadOnly(true);
-        caixa->setLineWrapMode(QPlainTextEdit::NoWrap);
-        caixas->addWidget(caixa, 1, i);
-        (i == 0 ? m_txtDados : m_txtComparador) = caixa;
-    }
-    v->addLayout(caixas, 1);
-    m_lbVar = new QLabel(this);
-    m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setWordWrap(true);
-    v->addWidget(m_lbVar);
+    const CaixasResposta caixas = MontaCaixasResposta(this, v);
+    m_lbDados = caixas.lbDados;
+    m_lbComparador = caixas.lbComparador;
+    m_lbDispositivo = caixas.lbDispositivo;
+    m_txtDados = caixas.txtDados;
+    m_txtComparador = caixas.txtComparador;
+    m_lbVar = caixas.lbVar;
 
     m_frameVCore = new PainelProgresso(this);
     m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
@@ -183,10 +160,7 @@ void Adicionais::escreveDispositivo() {
 }
 
 void Adicionais::posiciona(QWidget* janela, const QSize& area) {
-    janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
-    const int x = qMax(0, (area.width() - janela->width()) / 2);
-    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
-    janela->move(x, y);
+    posicionaNoMeio(janela, area, LarguraTela, AlturaTela);
 }
 
 void Adicionais::verificaCodec() {
@@ -234,15 +208,7 @@ void Adicionais::recebe(const Resposta& r) {
 }
 
 void Adicionais::espelha(const Resposta& atual, const QString& acrescimo, bool substituido) {
-    if (substituido) {
-        m_txtDados->setPlainText(AdicionaisParse::TextoEspera() + atual.console);
-        return;
-    }
-    // Only the new chunk goes in: a long answer costs its chunks, not a re-layout of the whole text.
-    QTextCursor c(m_txtDados->document());
-    c.movePosition(QTextCursor::End);
-    c.insertText(acrescimo);
-    m_txtDados->verticalScrollBar()->setValue(m_txtDados->verticalScrollBar()->maximum());
+    copiaAoVivo(m_txtDados, AdicionaisParse::TextoEspera(), atual, acrescimo, substituido);
 }
 
 void Adicionais::status() {

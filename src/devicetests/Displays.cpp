@@ -173,10 +173,7 @@ void Displays::aplicaFamilia(const QString& familia) {
 }
 
 void Displays::posiciona(QWidget* janela, const QSize& area) {
-    janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
-    const int x = qMax(0, (area.width() - janela->width()) / 2);
-    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
-    janela->move(x, y);
+    posicionaNoMeio(janela, area, LarguraTela, AlturaTela);
 }
 
 void Displays::mostraAviso(bool trocaTexto) {

@@ -5,12 +5,11 @@
 #include "devicetests/ICParse.h"
 #include "link/Enlace.h"
 #include "link/Resposta.h"
+#include "tela/CaixasResposta.h"
 #include "tela/ContextoTela.h"
 #include "tela/Conversoes.h"
 #include "tela/MarcaResultado.h"
 
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -119,33 +118,13 @@ void IC::montaTela() {
     v->addWidget(linhaVeredito);
 
     // The answer and the known-good board's.
-    const QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* caixas = new QGridLayout;
-    caixas->setHorizontalSpacing(10);
-    m_lbDados = new QLabel(this);
-    m_lbComparador = new QLabel(this);
-    m_lbDispositivo = new QLabel(this);
-    m_lbDispositivo->setObjectName(QStringLiteral("lbDispositivo"));
-    auto* rotuloComparador = new QHBoxLayout;
-    rotuloComparador->addWidget(m_lbComparador);
-    rotuloComparador->addSpacing(Twips(100));
-    rotuloComparador->addWidget(m_lbDispositivo, 1);
-    caixas->addWidget(m_lbDados, 0, 0);
-    caixas->addLayout(rotuloComparador, 0, 1);
-    for (int i = 0; i < 2; ++i) {
-        auto* caixa = new QPlainTextEdit(this);
-        caixa->setObjectName(i == 0 ? QStringLiteral("txtDados") : QStringLiteral("txtComparador"));
-        caixa->setFont(fixa);
-        caixa->setReadOnly(true);
-        caixa->setLineWrapMode(QPlainTextEdit::NoWrap);
-        caixas->addWidget(caixa, 1, i);
-        (i == 0 ? m_txtDados : m_txtComparador) = caixa;
-    }
-    v->addLayout(caixas, 1);
-    m_lbVar = new QLabel(this);
-    m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setWordWrap(true);
-    v->addWidget(m_lbVar);
+    const CaixasResposta caixas = MontaCaixasResposta(this, v);
+    m_lbDados = caixas.lbDados;
+    m_lbComparador = caixas.lbComparador;
+    m_lbDispositivo = caixas.lbDispositivo;
+    m_txtDados = caixas.txtDados;
+    m_txtComparador = caixas.txtComparador;
+    m_lbVar = caixas.lbVar;
 }
 
 void IC::aplicaTextos() {
@@ -171,10 +150,7 @@ void IC::escreveDispositivo() {
 }
 
 void IC::posiciona(QWidget* janela, const QSize& area) {
-    janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
-    const int x = qMax(0, (area.width() - janela->width()) / 2);
-    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
-    janela->move(x, y);
+    posicionaNoMeio(janela, area, LarguraTela, AlturaTela);
 }
 
 void IC::clicaTeste(int indice) {

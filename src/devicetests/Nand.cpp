@@ -18,8 +18,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace tarsel {
@@ -168,10 +166,7 @@ void Nand::aplicaTextos() {
 }
 
 void Nand::posiciona(QWidget* janela, const QSize& area) {
-    janela->resize(janela->size() - size() + QSize(Twips(LarguraTela), Twips(AlturaTela)));
-    const int x = qMax(0, (area.width() - janela->width()) / 2);
-    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
-    janela->move(x, y);
+    posicionaNoMeio(janela, area, LarguraTela, AlturaTela);
 }
 
 void Nand::clicaTeste(int tipo) {
@@ -236,15 +231,7 @@ void Nand::recebe(const Resposta& r) {
 }
 
 void Nand::espelha(const Resposta& atual, const QString& acrescimo, bool substituido) {
-    if (substituido) {
-        m_txtDados->setPlainText(NandParse::TextoEspera() + atual.console);
-        return;
-    }
-    // Only the new chunk goes in: a long answer costs its chunks, not a re-layout of the whole text.
-    QTextCursor c(m_txtDados->document());
-    c.movePosition(QTextCursor::End);
-    c.insertText(acrescimo);
-    m_txtDados->verticalScrollBar()->setValue(m_txtDados->verticalScrollBar()->maximum());
+    copiaAoVivo(m_txtDados, NandParse::TextoEspera(), atual, acrescimo, substituido);
 }
 
 void Nand::aoPerderResposta() {

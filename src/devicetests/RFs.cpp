@@ -190,12 +190,7 @@ void RFs::posiciona(QWidget* janela, const QSize& area) {
 }
 
 void RFs::dimensiona(QWidget* janela, const QSize& area, int larguraTwips) {
-    // The window, not only this widget: the frame around it keeps its own size. Centred across, its middle
-    // 1050 twips above the main window's middle.
-    janela->resize(janela->size() - size() + QSize(Twips(larguraTwips), Twips(AlturaTela)));
-    const int x = qMax(0, (area.width() - janela->width()) / 2);
-    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
-    janela->move(x, y);
+    posicionaNoMeio(janela, area, larguraTwips, AlturaTela);
 }
 
 void RFs::alternaComparador() {

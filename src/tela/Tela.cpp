@@ -21,6 +21,15 @@ void Tela::posiciona(QWidget* janela, const QSize& area) {
     janela->move(qMax(0, (area.width() - janela->width()) / 2), Twips(50));
 }
 
+void Tela::posicionaNoMeio(QWidget* janela, const QSize& area, int largura, int altura) {
+    // The window, not only this widget: the frame around it keeps its own size.
+    if (largura > 0 && altura > 0)
+        janela->resize(janela->size() - size() + QSize(Twips(largura), Twips(altura)));
+    const int x = qMax(0, (area.width() - janela->width()) / 2);
+    const int y = qMax(0, contexto().alturaPrincipal() / 2 - Twips(1050) - janela->height() / 2);
+    janela->move(x, y);
+}
+
 void Tela::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (m_posicionada)

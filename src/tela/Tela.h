@@ -31,6 +31,9 @@ protected:
     // Places the child window `janela` in the screens' area of size `area`, once, on the first show.
     // By default centred across, near the top.
     virtual void posiciona(QWidget* janela, const QSize& area);
+    // The function-test screens' place: the window sized so that this screen is `largura` x `altura` twips
+    // (0 keeps the current size), centred across the area, its middle 1050 twips above the main window's.
+    void posicionaNoMeio(QWidget* janela, const QSize& area, int largura = 0, int altura = 0);
 
     void showEvent(QShowEvent* e) override;
 

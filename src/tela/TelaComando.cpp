@@ -7,6 +7,10 @@
 #include "tela/ContextoTela.h"
 #include "tela/PainelProgresso.h"
 
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
 namespace tarsel {
 
 TelaComando::TelaComando(ContextoTela& contexto, const QString& nome, int codigo, QWidget* parent)
@@ -127,6 +131,18 @@ QString TelaComando::respostaGravada(const QString& familia, const QString& coma
             dados = linha->dados;
     });
     return dados;
+}
+
+void TelaComando::copiaAoVivo(QPlainTextEdit* vista, const QString& cabecalho, const Resposta& atual,
+                              const QString& acrescimo, bool substituido) {
+    if (substituido) {
+        vista->setPlainText(cabecalho + atual.console);
+        return;
+    }
+    QTextCursor c(vista->document());
+    c.movePosition(QTextCursor::End);
+    c.insertText(acrescimo);
+    vista->verticalScrollBar()->setValue(vista->verticalScrollBar()->maximum());
 }
 
 } // namespace tarsel

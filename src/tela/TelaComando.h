@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <functional>
 
+class QPlainTextEdit;
+
 namespace tarsel {
 
 class Enlace;
@@ -75,6 +77,12 @@ protected:
     // screen's answer: empty when there is none, or when the database cannot be read (the common error
     // box says why).
     QString respostaGravada(const QString& familia, const QString& comando);
+
+    // The live copy of a growing answer into `vista`, for an `espelha` override: a replaced console starts the
+    // view again behind `cabecalho`; otherwise only the new chunk goes in (a long answer costs its chunks,
+    // not a re-layout of the whole text) and the view follows the end.
+    static void copiaAoVivo(QPlainTextEdit* vista, const QString& cabecalho, const Resposta& atual,
+                            const QString& acrescimo, bool substituido);
 
     void resizeEvent(QResizeEvent* e) override;
 
