@@ -201,13 +201,14 @@ private:
 class PainelGravado : public PainelConexao {
 public:
     QString porta, legenda = QStringLiteral("Conectar"), lampada = QStringLiteral("Branco"), modelo,
-                   aparelho = QStringLiteral("IP 6");
+                   aparelho = QStringLiteral("IP 6"), textoStatus = QStringLiteral("Desconectado");
     int focos = 0, recargas = 0, conexoes = 0;
     QList<int> paginas;
 
     QString textoPorta() const override { return porta; }
     void defineLegendaConectar(const QString& chave) override { legenda = chave; }
     void MostraStatus(const QString& cor) override { lampada = cor; }
+    void defineTextoStatus(const QString& chave) override { textoStatus = chave; }
     QString textoModelo() const override { return modelo; }
     void defineModelo(const QString& texto) override { modelo = texto; }
     QString textoAparelho() const override { return aparelho; }

@@ -11,10 +11,13 @@
 #include "app/xIdioma.h"
 #include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
+#include "link/Conexao.h"
+#include "link/Enlace.h"
 #include "link/Resposta.h"
 #include "store/Configuracao.h"
 #include "tela/TelaComando.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
@@ -113,6 +116,39 @@ private slots:
         QCOMPARE(w.corStatus(), QStringLiteral("Branco"));
         QCOMPARE(w.ComboAparelhos()->currentText(), QStringLiteral("IP 7"));
         QCOMPARE(d.caixas.size(), 0); // every key the main window uses is in the table
+    }
+
+    // Reconnect after an unplug is a choice on the port frame's menu: off at first, remembered, and it is
+    // what the link follows.
+    void escolhaDeReligarNoQuadroDaPorta() {
+        teste::PastaPrograma pasta;
+        DialogosRoteiro d;
+        globais().IdiomaAtual = 2;
+        {
+            Inicial w;
+            w.carrega();
+            QAction* acao = w.acaoReligar();
+            QVERIFY(w.FramePorta()->actions().contains(acao));
+            QCOMPARE(w.FramePorta()->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(acao->text(), QStringLiteral("Reconnect when the device comes back"));
+            QVERIFY(acao->isCheckable());
+            QVERIFY(!acao->isChecked());
+            QVERIFY(!w.conexao().religaAposPerda());
+            QVERIFY(!w.enlace().avisoPerdaAdiado());
+            acao->trigger();
+            QVERIFY(w.conexao().religaAposPerda());
+            QVERIFY(w.enlace().avisoPerdaAdiado());
+        }
+        {
+            Inicial w;
+            w.carrega();
+            QVERIFY(w.acaoReligar()->isChecked());
+            QVERIFY(w.conexao().religaAposPerda());
+            w.acaoReligar()->trigger();
+            QVERIFY(!w.conexao().religaAposPerda());
+        }
+        QVERIFY(!LeReligaAposPerda());
+        QCOMPARE(d.caixas.size(), 0);
     }
 
     void trocaDeIdiomaFechaTelasERecaptiona() {

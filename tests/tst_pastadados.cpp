@@ -114,7 +114,8 @@ private slots:
         teste::executaSql(i.banco(),
                           QStringLiteral("update Master set G1 = '3.01' where rowid = (select min(rowid) from Master);"
                                          "insert into Dados values ('IP 7', 'meu comando', 'resposta boa', '', '', '');"
-                                         "update Tools set Idioma = 3, Nome = 'Bancada 2', RegistroSessao = 0;"
+                                         "update Tools set Idioma = 3, Nome = 'Bancada 2', RegistroSessao = 0, "
+                                         "ReligaAposPerda = 1;"
                                          "update Tools set syncbd = '2'"));
         const QString malha = valor(i.banco(), QStringLiteral("select Malha from Master where G1 = '3.01'")).toString();
         QVERIFY(!malha.isEmpty());
@@ -131,6 +132,7 @@ private slots:
         QCOMPARE(valor(b, QStringLiteral("select Idioma from Tools")).toInt(), 3);
         QCOMPARE(valor(b, QStringLiteral("select Nome from Tools")).toString(), QStringLiteral("Bancada 2"));
         QCOMPARE(valor(b, QStringLiteral("select RegistroSessao from Tools")).toInt(), 0);
+        QCOMPARE(valor(b, QStringLiteral("select ReligaAposPerda from Tools")).toInt(), 1);
         QCOMPARE(valor(b, QStringLiteral("select syncbd from Tools")).toString(), QStringLiteral("2"));
         QCOMPARE(resumo(QDir(i.usuario()).filePath(QStringLiteral("xEDK_BR.pdf"))),
                  resumo(QDir(i.dados()).filePath(QStringLiteral("xEDK_BR.pdf"))));

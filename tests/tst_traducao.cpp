@@ -287,7 +287,7 @@ void TstTraducao::todaChaveTemTextoNosTresIdiomas() {
     // A repeated key would hide its second entry; an empty text would leave a blank caption or box.
     const QStringList textos = ChavesTraducao();
     QCOMPARE(QSet<QString>(textos.cbegin(), textos.cend()).size(), textos.size());
-    QCOMPARE(textos.size(), 210);
+    QCOMPARE(textos.size(), 212);
     for (const QString& chave : textos) {
         for (quint8 idioma = 1; idioma <= 3; ++idioma) {
             const std::optional<QString> t = TextoTraducao(chave, idioma);
@@ -303,7 +303,7 @@ void TstTraducao::todaChaveTemTextoNosTresIdiomas() {
                           "MSG_SYSCFG", "MSG_NAO_PARA_IP6", "MSG_DADOS_SYNC", "MSG_INTERNET", "MSG_INTERNET_GERAL",
                           "MSG_SYNC_SEM_USUARIO", "MSG_SYNC_USUARIO_INVALIDO", "MSG_SYNC_FALHA_GRAVACAO",
                           "MSG_PORTA_SEM_ACESSO", "MSG_REGISTRO_NAO_GRAVADO", "MSG_RELATORIO_PDF_NAO_GRAVADO",
-                          "MSG_BANCO_NAO_GRAVADO"}));
+                          "MSG_BANCO_NAO_GRAVADO", "MSG_RELIGA_NAO_GRAVADO"}));
     // clang-format on
     for (const QString& chave : mensagens) {
         for (quint8 idioma = 1; idioma <= 3; ++idioma) {

@@ -22,6 +22,7 @@
 #include "tela/Conversoes.h"
 #include "tela/Tela.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -141,6 +142,12 @@ void Inicial::carrega() {
     setWindowTitle(globais().TituloPrincipal);
     globais().textoPorta = [this] { return m_cbPortas->currentText(); };
     iniciaRegistro();
+    {
+        const bool religa = LeReligaAposPerda();
+        m_conexao->defineReligaAposPerda(religa);
+        const QSignalBlocker bloqueio(m_acaoReligar);
+        m_acaoReligar->setChecked(religa);
+    }
     m_comboAparelhos->show();
     m_imgAtualizar->show();
     try {
@@ -228,6 +235,18 @@ void Inicial::defineLegendaConectar(const QString& chave) {
     Botoes(Botao::Conectar)->setText(Traduz(chave));
 }
 
+void Inicial::defineTextoStatus(const QString& chave) {
+    m_st1->setText(Traduz(chave));
+}
+
+void Inicial::escolheReligar(bool ativa) {
+    if (m_conexao->religaAposPerda() == ativa)
+        return;
+    m_conexao->defineReligaAposPerda(ativa);
+    if (!GravaReligaAposPerda(ativa))
+        Mensagem(QStringLiteral("MSG_RELIGA_NAO_GRAVADO"));
+}
+
 QString Inicial::textoModelo() const {
     return m_lbModelo->text();
 }
@@ -309,6 +328,14 @@ void Inicial::montaCabecalho() {
     estado->addWidget(m_imgStatus);
     estado->addWidget(m_st1, 1);
     gp->addLayout(estado, 0, 3, 2, 1);
+    // A choice about the link, so it sits on the link's own frame: right click on the port list's
+    // label, the lamp or the status text (the editable list keeps its own text menu).
+    m_acaoReligar = new QAction(m_framePorta);
+    m_acaoReligar->setObjectName(QStringLiteral("acReligaAposPerda"));
+    m_acaoReligar->setCheckable(true);
+    m_framePorta->addAction(m_acaoReligar);
+    m_framePorta->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_acaoReligar, &QAction::toggled, this, &Inicial::escolheReligar);
 
     // Model frame: model family list, model number read from the phone, refresh icon.
     m_frameMD = new QWidget(m_cabecalho);
@@ -381,7 +408,8 @@ QString Inicial::Status() const {
 }
 
 void Inicial::Traducao_Form_Inicial() {
-    const bool conectado = Status() != QLatin1String("0");
+    // While the lost adapter is watched for, the button stops the watch as it would close the link.
+    const bool conectado = Status() != QLatin1String("0") || m_conexao->religando();
     if (conectado && m_chaveConectar == QLatin1String("Conectar"))
         m_chaveConectar = QStringLiteral("Desconectar");
     else if (!conectado)
@@ -389,7 +417,11 @@ void Inicial::Traducao_Form_Inicial() {
     Botoes(Botao::Conectar)
         ->setText(
             Traduz(m_chaveConectar == QLatin1String("Conectando") ? QStringLiteral("Desconectar") : m_chaveConectar));
-    m_st1->setText(conectado ? Traduz(QStringLiteral("Conectado")) : Traduz(QStringLiteral("Desconectado")));
+    m_st1->setText(Traduz(m_conexao->religando()           ? QStringLiteral("Religando")
+                          : Status() != QLatin1String("0") ? QStringLiteral("Conectado")
+                                                           : QStringLiteral("Desconectado")));
+    m_acaoReligar->setText(Traduz(QStringLiteral("Reconectar quando o aparelho voltar")));
+    m_acaoReligar->setToolTip(Traduz(QStringLiteral("Reconectar quando o aparelho voltar")));
     m_barra->aplicaTextos();
 
     m_lbFramePorta->setText(Traduz(QStringLiteral("Porta COM")));

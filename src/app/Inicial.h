@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QMdiArea;
@@ -74,6 +75,8 @@ public:
     // Status lamp: "Branco", "Verde" or "Amarelo"; any other word changes nothing.
     void MostraStatus(const QString& cor) override;
     QString corStatus() const { return m_corStatus; }
+    // The port frame's context menu entry: reconnect when the lost adapter comes back (remembered).
+    QAction* acaoReligar() const { return m_acaoReligar; }
 
     fmxMenu* menu() const { return m_menu; }
     Dicas* dicas() const { return m_dicas; }
@@ -97,6 +100,7 @@ public:
     // PainelConexao
     QString textoPorta() const override;
     void defineLegendaConectar(const QString& chave) override;
+    void defineTextoStatus(const QString& chave) override;
     QString textoModelo() const override;
     void defineModelo(const QString& texto) override;
     QString textoAparelho() const override;
@@ -124,6 +128,7 @@ private:
     void restauraModeloBox();
     void iniciaRegistro();
     void escolheModeloBox(const QString& texto);
+    void escolheReligar(bool ativa);
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_cabecalho = nullptr;
@@ -140,6 +145,7 @@ private:
     QToolButton* m_imgAtualizar = nullptr;
     QLabel* m_st1 = nullptr;
     QLabel* m_imgStatus = nullptr;
+    QAction* m_acaoReligar = nullptr;
     QString m_corStatus;
     bool m_compacta = false;
     Enlace* m_enlace = nullptr;

@@ -430,6 +430,9 @@ constexpr LinhaTexto TabelaTextos[] = {
      "The phone did not answer the bus scan.", "El teléfono no respondió a la lectura del bus."},
     // NAND tests and the panic guide.
     // RF tests and the RF reference values.
+    // Reconnect after an unplug.
+    {"Religando", "Reconectando...", "Reconnecting...", "Reconectando..."},
+    {"Reconectar quando o aparelho voltar", "Reconectar quando o aparelho voltar", "Reconnect when the device comes back", "Reconectar cuando el dispositivo vuelva"},
     {"MODELO NAO ENCONTRADO", "Modelo não encontrado", "Model not found", "Modelo no encontrado"},
 };
 // clang-format on
@@ -754,6 +757,18 @@ constexpr LinhaMensagem TabelaMensagens[] = {
        "como estaban. Resuelva la causa e inténtelo de nuevo.",
        nullptr}}},
     // RF tests and the RF reference values: message boxes.
+    // Reconnect after an unplug: message boxes.
+    {"MSG_RELIGA_NAO_GRAVADO",
+     Icone::Exclamacao,
+     {{"Reconectar",
+       "A escolha não pôde ser gravada no arquivo 'Config.tsl': ela vale até o programa ser fechado.",
+       nullptr},
+      {"Reconnect",
+       "The choice could not be written to the file 'Config.tsl': it holds until the program is closed.",
+       nullptr},
+      {"Reconectar",
+       "La elección no pudo grabarse en el archivo 'Config.tsl': vale hasta que se cierre el programa.",
+       nullptr}}},
 };
 // clang-format on
 

@@ -37,9 +37,64 @@ Conexao::Conexao(Enlace& enlace, Identificacao& identificacao, PainelConexao& pa
     connect(&m_timer, &QTimer::timeout, this, &Conexao::validaPorta);
     connect(&m_enlace, &Enlace::portaPerdida, this, [this] {
         m_timer.stop();
+        m_religando = false;
         indicadoresDesligados();
         m_painel.defineModelo(QString());
     });
+    connect(&m_enlace, &Enlace::dispositivoSumiu, this, &Conexao::perdeuDispositivo);
+    connect(&m_vigia, &VigiaPorta::voltou, this, &Conexao::religa);
+    connect(&m_vigia, &VigiaPorta::desistiu, this, &Conexao::desisteReligar);
+}
+
+void Conexao::defineReligaAposPerda(bool ativa) {
+    m_religaAposPerda = ativa;
+    m_enlace.adiaAvisoPerda(ativa);
+    // Turned off while watching: the technician is owed the box that was put off.
+    if (!ativa && m_vigia.ativa())
+        desisteReligar();
+}
+
+void Conexao::perdeuDispositivo(int porta) {
+    if (!m_religaAposPerda) {
+        // Still inside the port's own error handler: the box waits until it has returned.
+        QMetaObject::invokeMethod(
+            this, [] { Enlace::AvisaPortaPerdida(); }, Qt::QueuedConnection);
+        return;
+    }
+    m_vigia.inicia(porta, pasta(), m_alvoAberto);
+    mostraReligando();
+}
+
+void Conexao::mostraReligando() {
+    // The button stops the watch, as it would close the link.
+    m_painel.defineLegendaConectar(QStringLiteral("Desconectar"));
+    m_painel.MostraStatus(QStringLiteral("Amarelo"));
+    m_painel.defineTextoStatus(QStringLiteral("Religando"));
+}
+
+void Conexao::religa(int porta) {
+    if (m_enlace.Status() != QLatin1String("0"))
+        return;
+    try {
+        m_enlace.abre(porta, pasta());
+    } catch (const ErroVB&) {
+        // The node can show up before it may be opened (udev sets its mode a moment later): the
+        // watch tries again on its next look.
+        return;
+    }
+    m_vigia.para();
+    m_religando = true;
+    m_alvoAberto = VigiaPorta::AlvoLink(porta, pasta());
+    iniciaVerificacao();
+}
+
+void Conexao::desisteReligar() {
+    m_vigia.para();
+    m_religando = false;
+    indicadoresDesligados();
+    m_painel.defineTextoStatus(m_enlace.textoStatus());
+    Enlace::AvisaPortaPerdida();
+    m_painel.CarregaPortas();
 }
 
 QString Conexao::pasta() const {
@@ -47,6 +102,13 @@ QString Conexao::pasta() const {
 }
 
 void Conexao::clique() {
+    // The user's disconnect ends a watch for a lost adapter: nothing more is said.
+    if (m_vigia.ativa()) {
+        m_vigia.para();
+        indicadoresDesligados();
+        m_painel.defineTextoStatus(m_enlace.textoStatus());
+        return;
+    }
     const QString& status = m_enlace.Status();
     if (status == QLatin1String("2") || status == QLatin1String("3"))
         return;
@@ -72,6 +134,12 @@ void Conexao::clique() {
 }
 
 void Conexao::conecta(int porta) {
+    if (!abrePorta(porta))
+        return;
+    iniciaVerificacao();
+}
+
+bool Conexao::abrePorta(int porta) {
     try {
         m_enlace.abre(porta, pasta());
     } catch (const ErroVB& e) {
@@ -84,8 +152,13 @@ void Conexao::conecta(int porta) {
         else
             dialogos().erro(e.numero(), e.descricao());
         m_painel.CarregaPortas();
-        return;
+        return false;
     }
+    m_alvoAberto = VigiaPorta::AlvoLink(porta, pasta());
+    return true;
+}
+
+void Conexao::iniciaVerificacao() {
     // Each connection gets the whole check: a count left over from an earlier one would cut it short.
     m_contador = 0;
     m_enlace.defineComando(ConsultaModelo);
@@ -93,6 +166,7 @@ void Conexao::conecta(int porta) {
         // Already reported by the send; without a query under way the check could never end.
         m_enlace.fecha();
         m_enlace.defineEstado(EstadoEnlace::Desconectado);
+        m_religando = false;
         indicadoresDesligados();
         m_painel.CarregaPortas();
         return;
@@ -101,6 +175,8 @@ void Conexao::conecta(int porta) {
     m_painel.defineLegendaConectar(QStringLiteral("Conectando"));
     m_enlace.defineEstado(EstadoEnlace::Conectando);
     m_painel.MostraStatus(QStringLiteral("Amarelo"));
+    if (m_religando)
+        m_painel.defineTextoStatus(QStringLiteral("Religando"));
 }
 
 void Conexao::desconecta() {
@@ -122,6 +198,7 @@ void Conexao::validaPorta() {
     ++m_contador;
     if (m_contador > TicksSemResposta) {
         m_timer.stop();
+        m_religando = false;
         m_enlace.defineComando(QString());
         Mensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"));
         Mensagem(QStringLiteral("MSG_PORTA"));
@@ -134,6 +211,7 @@ void Conexao::validaPorta() {
     }
     if (m_enlace.txtConsole().length() > RespostaMinima) {
         m_timer.stop();
+        m_religando = false;
         m_painel.defineLegendaConectar(QStringLiteral("Desconectar"));
         m_painel.MostraStatus(QStringLiteral("Verde"));
         m_enlace.defineEstado(EstadoEnlace::Ocioso);

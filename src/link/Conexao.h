@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTimer>
 
+#include "link/VigiaPorta.h"
+
 namespace tarsel {
 
 class Enlace;
@@ -26,12 +28,26 @@ public:
     QString pasta() const;
     void definePasta(const QString& pasta) { m_pasta = pasta; }
 
+    // Reconnect after an unplug: when the device goes away (not on the user's disconnect), watch its
+    // number for the same adapter for a while and connect again when it comes back. Off unless chosen.
+    void defineReligaAposPerda(bool ativa);
+    bool religaAposPerda() const { return m_religaAposPerda; }
+    // Watching for the lost adapter, or connecting to it again.
+    bool religando() const { return m_vigia.ativa() || m_religando; }
+    VigiaPorta& vigia() { return m_vigia; }
+
     const QTimer& TimerValidaPorta() const { return m_timer; }
     int contadorValidacao() const { return m_contador; }
 
 private:
     void conecta(int porta);
+    bool abrePorta(int porta);
+    void iniciaVerificacao();
     void desconecta();
+    void perdeuDispositivo(int porta);
+    void religa(int porta);
+    void desisteReligar();
+    void mostraReligando();
     void validaPorta();
     void indicadoresDesligados();
 
@@ -41,6 +57,11 @@ private:
     QTimer m_timer;
     QString m_pasta;
     quint8 m_contador = 0;
+    VigiaPorta m_vigia;
+    bool m_religaAposPerda = false;
+    bool m_religando = false;
+    // What ports/COM<n> pointed at when the port was opened: the adapter to wait for.
+    QString m_alvoAberto;
 };
 
 } // namespace tarsel

@@ -284,10 +284,17 @@ void Enlace::erroPorta(QSerialPort::SerialPortError erro) {
     if (!m_porta.isOpen())
         return;
     perdeEnlace();
+    if (m_avisoAdiado) {
+        emit dispositivoSumiu(m_numeroPorta);
+        return;
+    }
     // The box waits until the port's own handler has returned.
     QMetaObject::invokeMethod(
-        this, [] { dialogos().erro(ErroSerial::ErroLeitura, ErroSerial::descricao(ErroSerial::ErroLeitura)); },
-        Qt::QueuedConnection);
+        this, [] { AvisaPortaPerdida(); }, Qt::QueuedConnection);
+}
+
+void Enlace::AvisaPortaPerdida() {
+    dialogos().erro(ErroSerial::ErroLeitura, ErroSerial::descricao(ErroSerial::ErroLeitura));
 }
 
 void Enlace::perdeEnlace() {

@@ -81,6 +81,13 @@ public:
     // Returns true when the command went out.
     bool EnviaComando();
 
+    // With `adia`, a device that goes away is reported by dispositivoSumiu instead of the lost-port box:
+    // whoever watches for it gives the box (AvisaPortaPerdida) when it does not come back.
+    void adiaAvisoPerda(bool adia) { m_avisoAdiado = adia; }
+    bool avisoPerdaAdiado() const { return m_avisoAdiado; }
+    // The box of a device that went away.
+    static void AvisaPortaPerdida();
+
     Roteador& roteador() { return m_roteador; }
     const QTimer& Timer1() const { return m_timer1; }
     const QTimer& Timer2() const { return m_timer2; }
@@ -101,6 +108,8 @@ signals:
     void entregue(const tarsel::Resposta& resposta);
     // The port was lost (the device went away) or found closed: the link is now "0".
     void portaPerdida();
+    // After portaPerdida, when the device went away and its box was put off (adiaAvisoPerda).
+    void dispositivoSumiu(int porta);
 
 private:
     void primeiraLeitura();
@@ -135,6 +144,7 @@ private:
     int m_limite = 0;
     int m_leituras = 0;
     int m_numeroPorta = 0;
+    bool m_avisoAdiado = false;
 };
 
 } // namespace tarsel

@@ -16,6 +16,9 @@ public:
     virtual void defineLegendaConectar(const QString& chave) = 0;
     // Status lamp: "Branco", "Verde" or "Amarelo".
     virtual void MostraStatus(const QString& cor) = 0;
+    // Status text beside the lamp (St1): the link sets it on each change of state; the connection
+    // overrides it while it reconnects ("Religando").
+    virtual void defineTextoStatus(const QString& chave) = 0;
     // Model label lbModelo. Shown at once: "..." must be visible while the re-reading runs.
     virtual QString textoModelo() const = 0;
     virtual void defineModelo(const QString& texto) = 0;

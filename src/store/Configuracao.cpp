@@ -101,4 +101,25 @@ bool GravaRegistroAtivo(bool ativo) {
     }
 }
 
+bool LeReligaAposPerda() {
+    try {
+        Banco b;
+        return b.valor(QStringLiteral("select ReligaAposPerda from Tools order by rowid limit 1")).toInt() != 0;
+    } catch (const ErroVB&) {
+        return false;
+    }
+}
+
+bool GravaReligaAposPerda(bool ativa) {
+    try {
+        Banco b;
+        b.executa(QStringLiteral("update Tools set ReligaAposPerda = ? where ") +
+                      PrimeiraLinha.arg(QStringLiteral("Tools")),
+                  {ativa ? 1 : 0});
+        return true;
+    } catch (const ErroVB&) {
+        return false;
+    }
+}
+
 } // namespace tarsel

@@ -32,4 +32,10 @@ EscolhaRegistro LeEscolhaRegistro();
 // Remembers the log on or off; false when it could not be written.
 bool GravaRegistroAtivo(bool ativo);
 
+// Reconnect after an unplug (column ReligaAposPerda of Tools): off when the column is missing or
+// cannot be read.
+bool LeReligaAposPerda();
+// Remembers the choice; false when it could not be written.
+bool GravaReligaAposPerda(bool ativa);
+
 } // namespace tarsel

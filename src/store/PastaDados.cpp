@@ -65,13 +65,14 @@ void copiaDocumentos(const QString& instalada, const QString& usuario) {
 }
 
 // The user's own settings of Tools, which the import of saved data does not carry: the language, the
-// name on reports and the session log's choices. The product's server address stays the shipped one.
+// name on reports, the session log's choices and the reconnect choice. The product's server address stays
+// the shipped one.
 void levaPreferencias(const QString& antigo, const QString& novo) {
     try {
         Banco origem(antigo);
         Banco destino(novo);
         const QStringList colunas{QStringLiteral("Idioma"), QStringLiteral("Nome"), QStringLiteral("RegistroSessao"),
-                                  QStringLiteral("DiasRegistro")};
+                                  QStringLiteral("DiasRegistro"), QStringLiteral("ReligaAposPerda")};
         Banco::Transacao t(destino);
         for (const QString& c : colunas) {
             QVariant v;
