@@ -307,9 +307,9 @@ private slots:
         QCOMPARE(ImportaDadosSalvos().estado, ResultadoImportacao::Estado::Importado);
     }
 
-    // The console on a connected phone: "Salvar Alterações" against each fault. The saved answer stays as
-    // it was, one box says so, and the edits stay in the pane; with the cause gone the next save goes
-    // through.
+    // The console on a connected phone: "Copiar Dados" and "Salvar Alterações" against each fault. The
+    // saved answer stays as it was, one box says so, and the pane keeps its text; with the cause gone the
+    // next save goes through.
     void consoleSalvaComFalha() {
         teste::BancadaTela<Master> b(NomeTela::Master, QStringLiteral("delete from Dados; delete from M;"));
         b.principal->Botoes(Botao::Comandos)->click();
@@ -326,8 +326,11 @@ private slots:
             QTest::qWaitFor([&] { return m->btSend()->isEnabled() && enlace.Status() == QLatin1String("1"); }, 25000));
         m->botao(QStringLiteral("btSalvar"))->click();
         const QString sql = QStringLiteral("select group_concat(Dados, '|') from Dados where Comando = ?");
-        const QString salvo = valor(sql, {ConsultaModelo});
-        QVERIFY(!salvo.isEmpty());
+        QVERIFY(!valor(sql, {ConsultaModelo}).isEmpty());
+        // A saved answer other than the console's: the engine skips writing a row that does not change,
+        // and a copy of the same answer would go through whatever the disk says.
+        teste::executaSql(b.pasta.banco(), QStringLiteral("update Dados set Dados = 'guardado'"));
+        const QString salvo = QStringLiteral("guardado");
 
         for (const Falha f : {Falha::Travado, Falha::SomenteLeitura, Falha::DiscoCheio}) {
             const QString linha = QString::number(int(f));
@@ -336,6 +339,15 @@ private slots:
             {
                 Causa causa(f, b.pasta.banco());
                 QVERIFY2(causa.valido(), qPrintable(linha));
+                // "Copiar Dados" over the pane: one error box, and the pane keeps what is still saved
+                // rather than showing the copy as if it had been stored.
+                m->botao(QStringLiteral("btSalvar"))->click();
+                const QStringList erro = avisos(b.dialogos);
+                QVERIFY2(erro.size() == 1 && erro.first().startsWith(QStringLiteral("ERRO AO GRAVAR Nº ")),
+                         qPrintable(linha + QStringLiteral(": ") + erro.join(QStringLiteral(", "))));
+                QCOMPARE(m->txtComparador()->toPlainText(), QStringLiteral("editado"));
+                b.dialogos.caixas.clear();
+
                 m->botao(QStringLiteral("btSalvarAtualizacoes"))->click();
                 QCOMPARE(avisos(b.dialogos),
                          QStringList{MontaMensagem(QStringLiteral("MSG_BANCO_NAO_GRAVADO"), 2, {})->titulo});

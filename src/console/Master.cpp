@@ -719,13 +719,16 @@ void Master::CopiaParaComparador() {
                                     Traduz(QStringLiteral("Deseja substituir os dados gravados do lado comparador?")),
                                     Dialogos::Botoes::SimNao) == Dialogos::Resposta::Nao)
                 return;
-            defineComparador(console);
+            // Stored first, shown after: a write that fails leaves the pane with the answer that is still
+            // saved, not with one that only looks saved.
+            const QString texto = Resposta::semComando(console, comando());
             // A pane typed by hand has no row yet: the copy makes one.
             if (m_idDados)
-                DadosSalvos::GravaDados(b, *m_idDados, m_textoComparador);
+                DadosSalvos::GravaDados(b, *m_idDados, texto);
             else
-                m_idDados = DadosSalvos::Insere(b, familia(), comando(), m_textoComparador);
+                m_idDados = DadosSalvos::Insere(b, familia(), comando(), texto);
             m_alterado = true;
+            defineComparador(console);
         } else {
             // A row whose answer is empty is the current row: it gets the answer, no second row is made.
             if (m_idDados)
