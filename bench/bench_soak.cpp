@@ -1,8 +1,10 @@
 // Unplug and fault soak: cycle after cycle against the simulated BOX, a hang-up in the middle of an
-// answer, a hang-up while idle, garbage bytes, an answer that never ends and a silent BOX, then a
-// reconnect and a full PMU read. Prints the cycles survived, the message boxes each fault showed (one is
-// expected), the resident memory at start and end, and the CPU the main thread spends while idle after
-// a fault (a busy loop would show here). Figures only; nothing is asserted about time.
+// answer, garbage bytes, an answer that never ends and a silent BOX, then a reconnect and a full PMU
+// read on a healthy BOX, which then hangs up while idle. Prints the cycles survived, the message boxes
+// each fault showed (one is expected; their titles are listed, and a box that comes only after the
+// fault's window still counts, as late), faults that could not be brought on, the resident memory at
+// start and end, and the CPU the main thread spends while idle after a fault (a busy loop would show
+// here). Figures only; nothing is asserted about time.
 //
 //   bench_soak [cycles]     (100 by default)
 
@@ -27,7 +29,7 @@ using namespace tarsel;
 
 namespace {
 
-constexpr int IdleMs = 1000; // how long the CPU is watched after each fault
+constexpr int IdleMs = 500; // how long the CPU is watched after each fault; a late box is counted too
 
 struct Soak : teste::BancadaTela<PMU> {
     Soak()
@@ -44,43 +46,54 @@ struct Soak : teste::BancadaTela<PMU> {
         }
         sim.reset();
     }
-    // Starts the BOX with `falhas` and clicks connect; true once the phone is identified and idle. A
-    // BOX that never identifies ends the wait at the program's own box (or after `ms`).
-    bool liga(const QStringList& falhas, int ms = 20000) {
+    // Starts the BOX with `falhas`; false when it could not start.
+    bool iniciaBox(const QStringList& falhas) {
         sim = std::make_unique<teste::Simulador>(pasta.caminho(), 3, QStringLiteral("A1778"), falhas);
-        if (!sim->pronto())
-            return false;
+        return sim->pronto();
+    }
+    // Clicks connect; true once the phone is identified and idle. A BOX that never identifies ends the
+    // wait at the program's own box, or when the port is closed again (or after `ms`).
+    bool conecta(int ms = 30000) {
         const auto antes = dialogos.caixas.size();
         principal->CarregaPortas();
         principal->cbPortas()->setCurrentText(QStringLiteral("3"));
         principal->Botoes(Botao::Conectar)->click();
         (void)QTest::qWaitFor(
             [&] {
-                return dialogos.caixas.size() > antes || (principal->lbModelo()->text() == QLatin1String("A1778") &&
-                                                          enlace().Status() == QLatin1String("1"));
+                return dialogos.caixas.size() > antes || enlace().Status() == QLatin1String("0") ||
+                       (principal->lbModelo()->text() == QLatin1String("A1778") &&
+                        enlace().Status() == QLatin1String("1"));
             },
             ms);
-        return dialogos.caixas.size() == antes && enlace().Status() == QLatin1String("1");
+        return dialogos.caixas.size() == antes && enlace().Status() == QLatin1String("1") &&
+               principal->lbModelo()->text() == QLatin1String("A1778");
     }
+    bool liga(const QStringList& falhas) { return iniciaBox(falhas) && conecta(); }
     PMU* pmu() {
         if (!tela())
             principal->Botoes(Botao::PMU)->click();
         return tela();
     }
+    // Reads every PMU row; true when the read ended (the program's own limits end every read well
+    // within the wait).
     bool le() {
         PMU* p = pmu();
         if (!p)
             return false;
         p->Botao1()->click();
-        return QTest::qWaitFor([p] { return !p->lendo(); }, 30000);
+        return QTest::qWaitFor([p] { return !p->lendo(); }, 60000);
     }
 };
 
 struct Figura {
     long caixas = 0;
     long vezes = 0;
-    long foraDeUm = 0; // times the fault showed other than exactly one box
+    long foraDeUm = 0;     // times the fault showed other than exactly one box
+    long tardias = 0;      // boxes that came only after the fault's window
+    long naoProvocada = 0; // times the fault could not be brought on (the BOX did not start or connect)
     double cpuOciosoMs = 0;
+    double segundos = 0;
+    QMap<QString, long> titulos; // the boxes seen, by title
 };
 
 } // namespace
@@ -102,49 +115,65 @@ int main(int argc, char** argv) {
     QElapsedTimer total;
     total.start();
 
-    // Runs one fault: `provoca` brings it on; the boxes it adds and the idle CPU after it are noted.
-    const auto falha = [&](const QString& nome, const std::function<void()>& provoca) {
+    // Runs one fault: `provoca` brings it on (false when it could not); the boxes it adds, during the
+    // fault, the idle window after it and the disconnect that follows, and the idle CPU are noted.
+    const auto falha = [&](const QString& nome, const std::function<bool()>& provoca) {
+        Figura& f = figuras[nome];
+        QElapsedTimer relogio;
+        relogio.start();
         const auto antes = s.dialogos.caixas.size();
-        provoca();
-        QTest::qWait(300); // a late second box would land here
-        const long n = long(s.dialogos.caixas.size() - antes);
+        const bool provocada = provoca();
         const double cpu0 = bancada::cpuDaThreadMs();
         QTest::qWait(IdleMs);
-        Figura& f = figuras[nome];
         f.cpuOciosoMs += bancada::cpuDaThreadMs() - cpu0;
+        const auto noPrazo = s.dialogos.caixas.size();
+        s.desconecta();
+        const auto depois = s.dialogos.caixas.size();
+        f.segundos += relogio.elapsed() / 1000.0;
+        const long n = long(depois - antes);
         f.caixas += n;
+        f.tardias += long(depois - noPrazo);
         f.vezes += 1;
+        if (!provocada)
+            f.naoProvocada += 1;
         if (n != 1)
             f.foraDeUm += 1;
-        s.desconecta();
+        for (auto i = antes; i < depois; ++i)
+            f.titulos[s.dialogos.caixas.at(i).titulo.trimmed()] += 1;
     };
 
     for (int c = 0; c < ciclos; ++c) {
         falha(QStringLiteral("hang-up mid-answer"), [&] {
             if (!s.liga({QStringLiteral("desliga")}))
-                return;
+                return false;
             s.pmu()->Botao1()->click();
-            (void)QTest::qWaitFor([&] { return s.enlace().Status() == QLatin1String("0"); }, 15000);
+            return QTest::qWaitFor([&] { return s.enlace().Status() == QLatin1String("0"); }, 15000);
         });
-        falha(QStringLiteral("hang-up while idle"), [&] {
-            if (!s.liga({}))
-                return;
-            s.sim.reset(); // the BOX unplugged: the line hangs up
-            (void)QTest::qWaitFor([&] { return s.enlace().Status() == QLatin1String("0"); }, 15000);
+        falha(QStringLiteral("garbage bytes"), [&] {
+            if (!s.iniciaBox({QStringLiteral("lixo")}))
+                return false;
+            s.conecta();
+            return true;
         });
-        falha(QStringLiteral("garbage bytes"), [&] { s.liga({QStringLiteral("lixo")}); });
-        falha(QStringLiteral("never-ending answer"), [&] {
-            if (s.liga({QStringLiteral("sem-fim")}))
-                s.le();
+        falha(QStringLiteral("never-ending answer"), [&] { return s.liga({QStringLiteral("sem-fim")}) && s.le(); });
+        falha(QStringLiteral("silent BOX"), [&] {
+            if (!s.iniciaBox({QStringLiteral("silencioso")}))
+                return false;
+            s.conecta();
+            return true;
         });
-        falha(QStringLiteral("silent BOX"), [&] { s.liga({QStringLiteral("silencioso")}); });
 
-        // Healthy again: reconnect and read every PMU row.
+        // Healthy again: reconnect and read every PMU row; then that BOX hangs up while idle.
         const auto antes = s.dialogos.caixas.size();
         const bool ok = s.liga({}) && s.le() && s.pmu()->linhasVisiveis() > 0 && s.dialogos.caixas.size() == antes;
         if (ok)
             ++leiturasOk;
-        s.desconecta();
+        falha(QStringLiteral("hang-up while idle"), [&] {
+            if (!ok)
+                return false;
+            s.sim.reset(); // the BOX unplugged: the line hangs up
+            return QTest::qWaitFor([&] { return s.enlace().Status() == QLatin1String("0"); }, 15000);
+        });
         if (!ok) {
             std::printf("cycle %d: the healthy read after the faults failed\n", c + 1);
             break;
@@ -159,11 +188,18 @@ int main(int argc, char** argv) {
 
     std::printf("\nbench_soak: %d of %d cycles survived (%d healthy PMU reads after the faults), %.0f s\n", sobreviveu,
                 ciclos, leiturasOk, total.elapsed() / 1000.0);
-    std::printf("%-22s %6s %12s %16s %22s\n", "fault", "times", "boxes", "times not one", "idle CPU per s (ms)");
+    std::printf("%-20s %6s %6s %8s %6s %10s %10s %12s\n", "fault", "times", "boxes", "not one", "late", "not made",
+                "s each", "idle CPU/s");
     for (auto it = figuras.cbegin(); it != figuras.cend(); ++it) {
         const Figura& f = it.value();
-        std::printf("%-22s %6ld %12ld %16ld %22.1f\n", qPrintable(it.key()), f.vezes, f.caixas, f.foraDeUm,
+        std::printf("%-20s %6ld %6ld %8ld %6ld %10ld %10.1f %9.1f ms\n", qPrintable(it.key()), f.vezes, f.caixas,
+                    f.foraDeUm, f.tardias, f.naoProvocada, f.vezes ? f.segundos / f.vezes : 0.0,
                     f.vezes ? f.cpuOciosoMs / f.vezes * 1000.0 / IdleMs : 0.0);
+    }
+    std::printf("boxes by title:\n");
+    for (auto it = figuras.cbegin(); it != figuras.cend(); ++it) {
+        for (auto t = it->titulos.cbegin(); t != it->titulos.cend(); ++t)
+            std::printf("  %-20s %6ld x \"%s\"\n", qPrintable(it.key()), t.value(), qPrintable(t.key()));
     }
     std::printf("RSS: %ld kB at start, %ld kB at end\n", rssInicio, rssFim);
     return sobreviveu == ciclos ? 0 : 1;

@@ -64,7 +64,15 @@ QStringList textos(const QStringList& chaves) {
 }
 
 const QStringList Avisos{QStringLiteral("MSG_ERRO_NAND"), QStringLiteral("MSG_SELECIONE_MODELO")};
-const QStringList TempoEsgotado{QStringLiteral("MSG_PORTA_NAO_RESPONDE"), QStringLiteral("MSG_PORTA")};
+// The one box of a port where no phone answers: what went wrong, then the steps that put it right.
+QStringList semResposta() {
+    const quint8 idioma = globais().IdiomaAtual;
+    const QString porta = globais().portaAtual();
+    const auto falha = MontaMensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), idioma, porta);
+    const auto passos = MontaMensagem(QStringLiteral("MSG_PORTA"), idioma, porta);
+    return {falha->texto + QStringLiteral("\r\n\r\n") + passos->titulo.trimmed() + QStringLiteral("\r\n\r\n") +
+            passos->texto};
+}
 
 } // namespace
 
@@ -263,9 +271,6 @@ private slots:
         QTest::newRow("Not Found connects and asks for the model after the re-reading")
             << QStringLiteral("A1778") << QStringList{QStringLiteral("nao-encontrado")} << "..."
             << "IP 6" << Avisos;
-        QTest::newRow("garbage instead of the number connects without a model")
-            << QStringLiteral("A1778") << QStringList{QStringLiteral("lixo")} << "..."
-            << "IP 6" << QStringList();
     }
     void conexao() {
         QFETCH(QString, modelo);
@@ -313,8 +318,9 @@ private slots:
                 ++ticksLivres;
         });
         b.conexao.clique();
-        QTRY_COMPARE_WITH_TIMEOUT(b.caixas.caixas.size(), 2, 10000);
-        QCOMPARE(b.caixas.textos(), textos(TempoEsgotado));
+        QTRY_COMPARE_WITH_TIMEOUT(b.caixas.caixas.size(), 1, 10000);
+        QCOMPARE(b.caixas.textos(), semResposta());
+        QCOMPARE(b.caixas.caixas.first().titulo, QStringLiteral("  Erro ao conectar"));
         QCOMPARE(ticksLivres, 11);
         QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
         QCOMPARE(b.enlace.textoStatus(), QStringLiteral("Desconectado"));
@@ -345,8 +351,47 @@ private slots:
                 ++ticksLivres;
         });
         b.conexao.clique();
-        QTRY_COMPARE_WITH_TIMEOUT(b.caixas.caixas.size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.caixas.caixas.size(), 1, 10000);
         QCOMPARE(ticksLivres, 11);
+    }
+
+    // No phone answering on the port, whether the line stays silent or brings noise instead of the
+    // model number (asked twice): one box, the port closed, and the next connect works as usual.
+    void semTelefoneQueResponda_data() {
+        QTest::addColumn<QStringList>("falhas");
+        QTest::addColumn<int>("consultas"); // model queries sent before giving up
+        QTest::newRow("a silent BOX") << QStringList{QStringLiteral("silencioso")} << 1;
+        QTest::newRow("garbage instead of the model number") << QStringList{QStringLiteral("lixo")} << 2;
+    }
+    void semTelefoneQueResponda() {
+        QFETCH(QStringList, falhas);
+        QFETCH(int, consultas);
+        Bancada b(m_porta);
+        auto sim = std::make_unique<teste::Simulador>(b.caminho(), m_porta, QStringLiteral("A1778"), falhas);
+        QVERIFY2(sim->pronto(), qPrintable(sim->erro()));
+        QSignalSpy enviados(&b.enlace, &Enlace::enviado);
+        b.conexao.clique();
+        QTRY_VERIFY_WITH_TIMEOUT(b.parado() && b.enlace.Status() == QLatin1String("0"), 15000);
+        QCOMPARE(b.caixas.textos(), semResposta());
+        QCOMPARE(b.caixas.caixas.first().icone, Dialogos::Icone::Informacao);
+        QCOMPARE(enviados.size(), consultas);
+        QVERIFY(!b.enlace.portaAberta());
+        QCOMPARE(b.enlace.textoStatus(), QStringLiteral("Desconectado"));
+        QCOMPARE(b.enlace.titulo(), Titulo);
+        QCOMPARE(b.painel.legenda, QStringLiteral("Conectar"));
+        QCOMPARE(b.painel.lampada, QStringLiteral("Branco"));
+        QCOMPARE(b.painel.modelo, QString());
+        QCOMPARE(b.painel.recargas, 1);
+        QCOMPARE(b.conexao.contadorValidacao(), 0);
+
+        // A phone that answers, on the same number: connects at the first click, with no new box.
+        sim = std::make_unique<teste::Simulador>(b.caminho(), m_porta, QStringLiteral("A1660"));
+        QVERIFY2(sim->pronto(), qPrintable(sim->erro()));
+        b.conexao.clique();
+        QTRY_VERIFY_WITH_TIMEOUT(b.parado() && b.painel.lampada == QLatin1String("Verde"), 15000);
+        QCOMPARE(b.painel.modelo, QStringLiteral("A1660"));
+        QCOMPARE(b.enlace.Status(), QStringLiteral("1"));
+        QCOMPARE(b.caixas.caixas.size(), 1);
     }
 
     void respostaDe40Ou41Caracteres_data() {
@@ -371,7 +416,7 @@ private slots:
             QCOMPARE(b.enlace.Status(), QStringLiteral("1"));
             QVERIFY(b.caixas.caixas.isEmpty());
         } else {
-            QCOMPARE(b.caixas.textos(), textos(TempoEsgotado));
+            QCOMPARE(b.caixas.textos(), semResposta());
             QCOMPARE(b.enlace.Status(), QStringLiteral("0"));
         }
     }

@@ -29,6 +29,8 @@ private slots:
     void chaveAusenteDeMensagemMostraCaixaETrocaAChave();
     void chaveAusenteDeMensagemConstanteMostraACaixa();
     void montaETextoNaoMostramCaixa();
+    void mensagemJuntaMostraUmaCaixa_data();
+    void mensagemJuntaMostraUmaCaixa();
     void todaChaveTemTextoNosTresIdiomas();
 
 private:
@@ -283,6 +285,68 @@ void TstTraducao::montaETextoNaoMostramCaixa() {
     QVERIFY(caixas.caixas.isEmpty());
 }
 
+void TstTraducao::mensagemJuntaMostraUmaCaixa_data() {
+    QTest::addColumn<QString>("chave");
+    QTest::addColumn<QString>("segunda");
+    QTest::addColumn<int>("idioma");
+    QTest::addColumn<Dialogos::Icone>("icone");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<QString>("inicio"); // the text starts with this
+    QTest::addColumn<QString>("meio");   // then, somewhere, this
+    QTest::addColumn<QString>("fim");    // and ends with this
+
+    QTest::newRow("no answer and the steps in Portuguese: the first box's icon and title")
+        << "MSG_PORTA_NAO_RESPONDE"
+        << "MSG_PORTA" << 1 << Dialogos::Icone::Informacao << "  Erro ao conectar"
+        << "Dispositivo não localizado na PORTA COM selecionada ou não respondendo.\r\n\r\n"
+        << "tente novamente.\r\n\r\nSIGA OS PASSOS:\r\n\r\n1. Coloque o iPhxne em modo purple"
+        << "reinicie-o e repita os passos";
+    QTest::newRow("the same in English")
+        << "MSG_PORTA_NAO_RESPONDE"
+        << "MSG_PORTA" << 2 << Dialogos::Icone::Informacao << "Error connecting"
+        << "Device not found on selected COM PORT or not responding."
+        << "and try again.\r\n\r\nFOLLOW THE STEPS:\r\n\r\n1. Put iPhxne in purple mode"
+        << "restart it and repeat the steps";
+    QTest::newRow("a second key that names the port takes the port text")
+        << "MSG_SELECIONE_MODELO"
+        << "MSG_PORTA_INVALIDA" << 3 << Dialogos::Icone::Informacao << "Modelo de Dispositivo"
+        << "Modelo no identificado."
+        << "correctos.\r\n\r\nPuerto COM inválido\r\n\r\nPuerto de comunicación COM 9 inválido"
+        << "vuelva a intentarlo.";
+    QTest::newRow("an unknown second key shows only the missing-key box")
+        << "MSG_PORTA_NAO_RESPONDE"
+        << "MSG_INEXISTENTE" << 1 << Dialogos::Icone::Nenhum << ""
+        << "MSG_INEXISTENTE Não Localizado"
+        << ""
+        << "";
+}
+
+void TstTraducao::mensagemJuntaMostraUmaCaixa() {
+    QFETCH(QString, chave);
+    QFETCH(QString, segunda);
+    QFETCH(int, idioma);
+    QFETCH(Dialogos::Icone, icone);
+    QFETCH(QString, titulo);
+    QFETCH(QString, inicio);
+    QFETCH(QString, meio);
+    QFETCH(QString, fim);
+
+    DialogosRoteiro caixas;
+    globais().IdiomaAtual = static_cast<quint8>(idioma);
+    globais().textoPorta = [] { return QStringLiteral("9"); };
+    MensagemJunta(chave, segunda);
+
+    QCOMPARE(caixas.caixas.size(), 1);
+    const DialogosRoteiro::Caixa& caixa = caixas.caixas.first();
+    QCOMPARE(caixa.icone, icone);
+    QCOMPARE(caixa.titulo, titulo);
+    QVERIFY2(caixa.texto.startsWith(inicio), qPrintable(caixa.texto));
+    QVERIFY2(caixa.texto.contains(meio), qPrintable(caixa.texto));
+    QVERIFY2(caixa.texto.endsWith(fim), qPrintable(caixa.texto));
+    QCOMPARE(caixa.botoes, Dialogos::Botoes::Ok);
+    QCOMPARE(JuntaMensagens(chave, segunda, quint8(idioma), QStringLiteral("9")).has_value(), !titulo.isEmpty());
+}
+
 void TstTraducao::todaChaveTemTextoNosTresIdiomas() {
     // A repeated key would hide its second entry; an empty text would leave a blank caption or box.
     const QStringList textos = ChavesTraducao();
@@ -303,7 +367,7 @@ void TstTraducao::todaChaveTemTextoNosTresIdiomas() {
                           "MSG_SYSCFG", "MSG_NAO_PARA_IP6", "MSG_DADOS_SYNC", "MSG_INTERNET", "MSG_INTERNET_GERAL",
                           "MSG_SYNC_SEM_USUARIO", "MSG_SYNC_USUARIO_INVALIDO", "MSG_SYNC_FALHA_GRAVACAO",
                           "MSG_PORTA_SEM_ACESSO", "MSG_REGISTRO_NAO_GRAVADO", "MSG_RELATORIO_PDF_NAO_GRAVADO",
-                          "MSG_BANCO_NAO_GRAVADO", "MSG_RELIGA_NAO_GRAVADO"}));
+                          "MSG_BANCO_NAO_GRAVADO", "MSG_RELIGA_NAO_GRAVADO", "MSG_RESPOSTA_SEM_FIM"}));
     // clang-format on
     for (const QString& chave : mensagens) {
         for (quint8 idioma = 1; idioma <= 3; ++idioma) {

@@ -769,6 +769,22 @@ constexpr LinhaMensagem TabelaMensagens[] = {
       {"Reconectar",
        "La elección no pudo grabarse en el archivo 'Config.tsl': vale hasta que se cierre el programa.",
        nullptr}}},
+    // Link faults: message boxes.
+    {"MSG_RESPOSTA_SEM_FIM",
+     Icone::Exclamacao,
+     {{"Resposta sem fim",
+       "O aparelho não terminou a resposta dentro do limite de leitura da BOX: a leitura foi interrompida "
+       "e pode estar incompleta.\r\n\r\nReinicie o aparelho em modo purple e repita o teste.",
+       nullptr},
+      {"Endless answer",
+       "The device did not end its answer within the BOX's reading limit: the reading was stopped and may "
+       "be incomplete.\r\n\r\nRestart the device in purple mode and repeat the test.",
+       nullptr},
+      {"Respuesta sin fin",
+       "El dispositivo no terminó su respuesta dentro del límite de lectura de la BOX: la lectura fue "
+       "interrumpida y puede estar incompleta.\r\n\r\nReinicie el dispositivo en modo morado y repita la "
+       "prueba.",
+       nullptr}}},
 };
 // clang-format on
 
@@ -861,6 +877,30 @@ void Mensagem(QString& chave) {
 void Mensagem(const QString& chave) {
     QString copia = chave;
     Mensagem(copia);
+}
+
+std::optional<TextoMensagem> JuntaMensagens(const QString& chave, const QString& segunda, quint8 idioma,
+                                            const QString& porta) {
+    std::optional<TextoMensagem> m = MontaMensagem(chave, idioma, porta);
+    const std::optional<TextoMensagem> s = MontaMensagem(segunda, idioma, porta);
+    if (!m || !s)
+        return std::nullopt;
+    const QString paragrafo = QStringLiteral("\r\n\r\n");
+    m->texto += paragrafo + s->titulo.trimmed() + paragrafo + s->texto;
+    return m;
+}
+
+void MensagemJunta(const QString& chave, const QString& segunda) {
+    for (const QString& c : {chave, segunda}) {
+        if (!buscaMensagem(c)) {
+            Mensagem(c);
+            return;
+        }
+    }
+    const std::optional<TextoMensagem> m =
+        JuntaMensagens(chave, segunda, globais().IdiomaAtual, globais().portaAtual());
+    if (m)
+        dialogos().mensagem(m->icone, m->titulo, m->texto, Dialogos::Botoes::Ok);
 }
 
 QStringList ChavesTraducao() {

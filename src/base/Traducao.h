@@ -28,6 +28,14 @@ struct TextoMensagem {
 };
 std::optional<TextoMensagem> MontaMensagem(const QString& chave, quint8 idioma, const QString& porta);
 
+// One box for two keys: the icon and title of `chave`, its text, then the title and text of `segunda`
+// below it (a failure and the steps that put it right, read together rather than one box after the
+// other). Nothing when either key or the language is unknown.
+std::optional<TextoMensagem> JuntaMensagens(const QString& chave, const QString& segunda, quint8 idioma,
+                                            const QString& porta);
+// Shows that box in the current language; a missing key shows as `Mensagem` shows it.
+void MensagemJunta(const QString& chave, const QString& segunda);
+
 // The text of a key in a given language without any box (nothing for an unknown key).
 std::optional<QString> TextoTraducao(const QString& chave, quint8 idioma);
 

@@ -42,6 +42,7 @@ Conexao::Conexao(Enlace& enlace, Identificacao& identificacao, PainelConexao& pa
         m_painel.defineModelo(QString());
     });
     connect(&m_enlace, &Enlace::dispositivoSumiu, this, &Conexao::perdeuDispositivo);
+    connect(&m_identificacao, &Identificacao::respostaInvalida, this, &Conexao::semResposta);
     connect(&m_vigia, &VigiaPorta::voltou, this, &Conexao::religa);
     connect(&m_vigia, &VigiaPorta::desistiu, this, &Conexao::desisteReligar);
 }
@@ -197,16 +198,7 @@ void Conexao::validaPorta() {
         return;
     ++m_contador;
     if (m_contador > TicksSemResposta) {
-        m_timer.stop();
-        m_religando = false;
-        m_enlace.defineComando(QString());
-        Mensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"));
-        Mensagem(QStringLiteral("MSG_PORTA"));
-        m_enlace.fecha();
-        indicadoresDesligados();
-        m_enlace.defineEstado(EstadoEnlace::Desconectado);
-        m_contador = 0;
-        m_painel.CarregaPortas();
+        semResposta();
         return;
     }
     if (m_enlace.txtConsole().length() > RespostaMinima) {
@@ -219,6 +211,20 @@ void Conexao::validaPorta() {
         if (m_identificacao.VarianteConexao())
             m_contador = 0;
     }
+}
+
+void Conexao::semResposta() {
+    m_timer.stop();
+    m_religando = false;
+    m_enlace.defineComando(QString());
+    // One box: what went wrong and, below it, the steps that put it right.
+    MensagemJunta(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), QStringLiteral("MSG_PORTA"));
+    m_enlace.fecha();
+    indicadoresDesligados();
+    m_enlace.defineEstado(EstadoEnlace::Desconectado);
+    m_painel.defineModelo(QString());
+    m_contador = 0;
+    m_painel.CarregaPortas();
 }
 
 } // namespace tarsel

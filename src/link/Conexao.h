@@ -49,6 +49,7 @@ private:
     void desisteReligar();
     void mostraReligando();
     void validaPorta();
+    void semResposta();
     void indicadoresDesligados();
 
     Enlace& m_enlace;

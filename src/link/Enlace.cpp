@@ -241,14 +241,24 @@ void Enlace::proximaLeitura() {
         // At or past the limit: a BOX model changed mid-answer may have lowered it below the count.
         const bool noLimite = m_leituras >= m_limite;
         bool fim;
-        if (n != CodigoBateria)
+        bool cortada = false;
+        if (n != CodigoBateria) {
             fim = (trecho.isEmpty() && m_leituras > 5) || noLimite;
-        else
-            fim = trecho.contains(Prompt) || noLimite || (trecho.isEmpty() && m_leituras > 100);
+            cortada = noLimite && !trecho.isEmpty();
+        } else {
+            const bool prompt = trecho.contains(Prompt);
+            fim = prompt || noLimite || (trecho.isEmpty() && m_leituras > 100);
+            cortada = noLimite && !prompt && !trecho.isEmpty();
+        }
         if (fim) {
             m_timer2.stop();
             AdicionaDadosConsole(trecho);
             FinalizaComando();
+            // Still arriving at the limit: the phone never ended it. The screen has had what came and
+            // is free again; the technician is told the reading was cut, once.
+            if (cortada) {
+                Mensagem(QStringLiteral("MSG_RESPOSTA_SEM_FIM"));
+            }
         } else {
             AdicionaDadosConsole(trecho);
             ++m_leituras;

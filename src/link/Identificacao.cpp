@@ -74,7 +74,7 @@ bool Identificacao::VarianteConexao() {
     if (!numero)
         return false;
     if (console.contains(Recusado) || !numero->startsWith(QLatin1Char('A'))) {
-        AtualizaModelo();
+        iniciaReleitura(true);
         return false;
     }
     m_enlace.defineComando(QString());
@@ -93,8 +93,13 @@ bool Identificacao::VarianteConexao() {
 }
 
 void Identificacao::AtualizaModelo() {
+    iniciaReleitura(false);
+}
+
+void Identificacao::iniciaReleitura(bool daConexao) {
     if (m_enlace.Status() != QLatin1String("1"))
         return;
+    m_daConexao = daConexao;
     m_painel.defineModelo(QStringLiteral("..."));
     // A query that never went out has no answer to wait for (the send has reported why).
     if (!pedeModelo())
@@ -136,10 +141,15 @@ void Identificacao::verificaVersao() {
     if (console.length() > 20 && !console.contains(Encontrado)) {
         m_timer.stop();
         const std::optional<QString> numero = LeNumero(console);
-        if (!numero)
+        const bool recusada = console.contains(Recusado);
+        if (!numero || recusada || !numero->startsWith(QLatin1Char('A'))) {
+            // A shell that refuses the query is there and answering; anything else, twice in a row
+            // at connect, is not a phone in diagnostics mode, and a link left up without a model
+            // would only fail later.
+            if (m_daConexao && !recusada)
+                emit respostaInvalida();
             return;
-        if (console.contains(Recusado) || !numero->startsWith(QLatin1Char('A')))
-            return;
+        }
         m_painel.defineModelo(*numero);
         const QString familia = FamiliaDoModelo(*numero);
         if (familia.isEmpty()) {

@@ -31,10 +31,18 @@ public:
     void AtualizaModelo();
 
     const QTimer& TimerVerificaVersao() const { return m_timer; }
+
+signals:
+    // The re-reading that a connection started got an answer that is neither a number nor a refusal
+    // (noise, another device on the port): no phone is answering there.
+    void respostaInvalida();
+
+public:
     int tentativas() const { return m_tentativas; }
     int ticks() const { return m_ticks; }
 
 private:
+    void iniciaReleitura(bool daConexao);
     void verificaVersao();
     bool pedeModelo();
     void avisaModeloDesconhecido();
@@ -44,6 +52,7 @@ private:
     QTimer m_timer;
     quint8 m_tentativas = 0;
     quint16 m_ticks = 0;
+    bool m_daConexao = false; // the running re-reading was started by a connection
 };
 
 } // namespace tarsel
