@@ -7,6 +7,7 @@
 
 #include "base/DialogosRoteiro.h"
 #include "base/Globais.h"
+#include "base/Traducao.h"
 #include "console/Comparador.h"
 #include "console/Master.h"
 #include "console/fmHelp.h"
@@ -684,7 +685,7 @@ private slots:
     }
 
     // A phone that never ends its answer: the live copy streams to the poll limit, the window keeps
-    // answering, and the answer is delivered and compared.
+    // answering, the answer is delivered and compared, and one box says it was cut.
     void respostaSemFim() {
         Bancada b;
         Master* m = b.console();
@@ -699,6 +700,9 @@ private slots:
         QVERIFY(m->textoConsole().size() > 150000);
         QCOMPARE(semCR(m->txtConsole()->toPlainText()), semCR(m->textoConsole()));
         QVERIFY(m->lbAutoComparador()->isHidden());
+        const auto corte = MontaMensagem(QStringLiteral("MSG_RESPOSTA_SEM_FIM"), globais().IdiomaAtual, QString());
+        QVERIFY(corte);
+        QCOMPARE(b.dialogos.textos(), QStringList{corte->texto});
     }
 };
 
