@@ -1,20 +1,11 @@
 #pragma once
 
-// One model number of each family: the first byte of an input picks the board the parse works for.
+// The model families: the parses that depend on the board take the family, picked from the input's length.
 
 #include <QString>
 #include <QStringList>
 
 namespace tarsel::fuzz {
-
-inline const QStringList& Modelos() {
-    static const QStringList modelos = {
-        QStringLiteral("A1549"), QStringLiteral("A1522"), QStringLiteral("A1633"),
-        QStringLiteral("A1634"), QStringLiteral("A1660"), QStringLiteral("A1661"),
-        QStringLiteral("A1863"), QStringLiteral("A1864"), QStringLiteral("A1865"),
-    };
-    return modelos;
-}
 
 inline QStringList Familias() {
     return {QStringLiteral("IP 6"),       QStringLiteral("IP 6 Plus"), QStringLiteral("IP 6s"),

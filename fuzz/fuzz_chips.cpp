@@ -1,4 +1,5 @@
-// The chip value rule over each chip's line table, on the board the first byte picks.
+// The chip value rule over each chip's line table, on the model family the input's length picks (the chip
+// tables are kept per family).
 
 #include "Entrada.h"
 #include "Modelos.h"
@@ -13,8 +14,9 @@
 using namespace tarsel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-    const int escolha = fuzz::Escolha(tamanho, 2 * fuzz::Modelos().size());
-    const QString& modelo = fuzz::Modelos().at(escolha / 2);
+    static const QStringList familias = fuzz::Familias();
+    const int escolha = fuzz::Escolha(tamanho, 2 * int(familias.size()));
+    const QString& modelo = familias.at(escolha / 2);
     const bool timeoutSemMedicao = escolha % 2 == 0;
     const QString resposta = fuzz::TextoAparelho(dados, tamanho);
 

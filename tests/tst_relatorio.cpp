@@ -4,6 +4,7 @@
 #include "Apoio.h"
 
 #include "base/Globais.h"
+#include "report/DocumentoRelatorio.h"
 #include "report/EnderecoRelatorio.h"
 #include "report/RelatorioRail.h"
 #include "store/Banco.h"
@@ -62,6 +63,8 @@ private slots:
     void servidorPadraoDoBanco();
     void servidorSemColunaUsaOPadrao();
     void servidorVazioUsaOPadrao();
+    void documentoDosPares_data();
+    void documentoDosPares();
 };
 
 // clang-format off
@@ -219,6 +222,47 @@ void TstRelatorio::servidorVazioUsaOPadrao() {
     teste::PastaPrograma pasta;
     apontaServidor(QStringLiteral("  "));
     QCOMPARE(EnderecoRelatorio::servidor(), EnderecoRelatorio::ServidorPadrao);
+}
+
+// The report as a document, read back from the pairs a report page is asked with: rows by their number, net
+// names from the pairs or else from the grid, and keys that are not rows of this report left out.
+void TstRelatorio::documentoDosPares_data() {
+    QTest::addColumn<int>("especie");
+    QTest::addColumn<QStringList>("pares"); // "key=value"
+    QTest::addColumn<QStringList>("malhas");
+    QTest::addColumn<QStringList>("linhas"); // "net|reading|reference|deviation"
+
+    QTest::newRow("Buck rows take their net names from the grid, in row order")
+        << int(EspecieRelatorio::Buck) << QStringList{"L2=2 V", "L1=1 V", "R1=1.0 V", "O1=0 %", "TIPO=2"}
+        << QStringList{"PP_A", "PP_B"} << QStringList{"PP_A|1 V|1.0 V|0 %", "PP_B|2 V||"};
+    QTest::newRow("a row number past any whole number is no row and takes no grid name")
+        << int(EspecieRelatorio::Ldo) << QStringList{"L99999999999=x", "L1=1 V"} << QStringList{"PP_A"}
+        << QStringList{"PP_A|1 V||"};
+    QTest::newRow("a VCore net name sent empty stays empty, as the page shows it")
+        << int(EspecieRelatorio::VCore) << QStringList{"P1=", "L1=1 V", "P2=PP_B", "L2=2 V"}
+        << QStringList{"3. ", "2. PP_B"} << QStringList{"|1 V||", "PP_B|2 V||"};
+    QTest::newRow("chip reports name every entry and take P as the deviation")
+        << int(EspecieRelatorio::Chestnut) << QStringList{"M1=PP6V0", "L1=6.02 V", "R1=6.0 V", "P1=0.3 %", "I1=1"}
+        << QStringList{} << QStringList{"PP6V0|6.02 V|6.0 V|0.3 %"};
+    QTest::newRow("keys that are not rows are left out")
+        << int(EspecieRelatorio::Buck) << QStringList{"L0=z", "l1=z", "L01=z", "LL1=z", "=", "L"} << QStringList{"PP_A"}
+        << QStringList{};
+}
+
+void TstRelatorio::documentoDosPares() {
+    QFETCH(int, especie);
+    QFETCH(QStringList, pares);
+    QFETCH(QStringList, malhas);
+    QFETCH(QStringList, linhas);
+    QList<QPair<QString, QString>> p;
+    for (const QString& par : pares)
+        p.append({par.section(QLatin1Char('='), 0, 0), par.section(QLatin1Char('='), 1)});
+    const DocumentoRelatorio d =
+        DocumentoRelatorio::dosPares(static_cast<EspecieRelatorio>(especie), p, malhas, QStringLiteral("A1778"));
+    QStringList obtidas;
+    for (const LinhaDocumento& l : d.linhas)
+        obtidas << QStringList{l.malha, l.leitura, l.referencia, l.desvio}.join(QLatin1Char('|'));
+    QCOMPARE(obtidas, linhas);
 }
 
 QTEST_GUILESS_MAIN(TstRelatorio)

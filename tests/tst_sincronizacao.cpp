@@ -182,6 +182,8 @@ private slots:
         QTest::newRow("Config.tsl refuses a write halfway: the rows before are rolled back")
             << 5 << Estado::FalhaGravacao;
         QTest::newRow("Config.tsl held by another program throughout") << 6 << Estado::FalhaGravacao;
+        QTest::newRow("User.tsl whose saved answers break off on a damaged page: none of it is imported")
+            << 7 << Estado::UsuarioInvalido;
     }
     void importaFalha() {
         QFETCH(int, caso);
@@ -218,6 +220,20 @@ private slots:
         case 6:
             criaUsuario(pasta, com);
             break;
+        case 7: {
+            // The header, the schema and the commands stay readable; the scan of Dados meets the damage
+            // after many good rows.
+            criaUsuario(pasta, com + QStringLiteral(";insert into Dados select 'IP 7', 'linha' || n, "
+                                                    "hex(randomblob(300)), '', '', '' from (with recursive c(n) "
+                                                    "as (select 1 union all select n + 1 from c where n < 1500) "
+                                                    "select n from c)"));
+            QFile f(usuario);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 tamanho = f.size();
+            f.seek(tamanho * 6 / 10);
+            f.write(QByteArray(int(tamanho / 4), '\xa5'));
+            break;
+        }
         }
         const QByteArray antes = resumo(pasta.banco());
         QSqlDatabase outro;

@@ -6,6 +6,7 @@
 #include "online/Servidor.h"
 #include "store/Banco.h"
 
+#include <QHash>
 #include <QUrlQuery>
 
 namespace tarsel::ModuloI2C {
@@ -75,11 +76,18 @@ QString Comando(int barramento) {
 }
 
 QString NomeDispositivoI2C(const QString& codigo) {
-    for (const Dispositivo& d : TabelaDispositivos) {
-        if (codigo == QLatin1String(d.codigo))
-            return QString::fromLatin1(d.texto);
-    }
-    return {};
+    // Looked up once per device of every scan: an index instead of a walk through the table (the first row
+    // of a code wins, as the walk had it).
+    static const QHash<QString, QString> indice = [] {
+        QHash<QString, QString> i;
+        for (const Dispositivo& d : TabelaDispositivos) {
+            const QString chave = QString::fromLatin1(d.codigo);
+            if (!i.contains(chave))
+                i.insert(chave, QString::fromLatin1(d.texto));
+        }
+        return i;
+    }();
+    return indice.value(codigo);
 }
 
 QStringList CodigosConhecidos() {

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 
+#include <utility>
+
 namespace tarsel {
 
 namespace {
@@ -43,6 +45,52 @@ int fimLinha(const QString& t, int p) {
     return i;
 }
 
+// The first place at or after a position that only moves forward: the place found last time still holds
+// while the position has not passed it, so the whole text is searched once instead of from every key.
+class Proxima {
+public:
+    Proxima(const QString& t, QString chave)
+        : m_t(t)
+        , m_chave(std::move(chave)) {}
+
+    int de(int p) {
+        if (!m_buscou || (m_pos >= 0 && m_pos < p)) {
+            m_pos = m_chave.isEmpty() ? fimLinha(m_t, p) : int(m_t.indexOf(m_chave, p));
+            m_buscou = true;
+        }
+        return m_pos; // -1 found once stays -1: nothing after an earlier position is nothing after a later one
+    }
+
+private:
+    const QString& m_t;
+    const QString m_chave; // empty: the line's end
+    int m_pos = -1;
+    bool m_buscou = false;
+};
+
+// Where the line holding a position begins, for positions that only move forward: the text between the last
+// position and this one is looked at once, instead of walking back to the line's start from every key.
+class InicioLinha {
+public:
+    explicit InicioLinha(const QString& t)
+        : m_t(t) {}
+
+    int de(int p) {
+        if (p < m_ate)
+            return inicioLinha(m_t, p);
+        for (; m_ate < p; ++m_ate) {
+            if (m_t.at(m_ate) == u'\n' || m_t.at(m_ate) == u'\r')
+                m_inicio = m_ate + 1;
+        }
+        return m_inicio;
+    }
+
+private:
+    const QString& m_t;
+    int m_inicio = 0;
+    int m_ate = 0; // everything before this has been looked at
+};
+
 // Rows are numbered by counting from the first buck; a line whose key names its buck ("buck7:") keeps
 // that number, so a line missing from the answer does not shift the names of the ones after it.
 class Numeracao {
@@ -50,10 +98,13 @@ public:
     explicit Numeracao(const QString& resposta)
         : m_proximo(resposta.contains(QStringLiteral("buck0")) ? 0 : 1) {}
 
-    int numero(const QString& chave) {
+    int numero(QStringView chave) {
         static const QRegularExpression buck(QStringLiteral("^buck(\\d{1,3})$"),
                                              QRegularExpression::CaseInsensitiveOption);
-        const auto m = buck.match(chave.trimmed());
+        // Longer than "buck" and three digits (a digit outside the first plane takes two units), a key is
+        // no buck's name: no copy of it is made.
+        const QStringView k = chave.trimmed();
+        const auto m = k.size() <= 10 ? buck.match(k.toString()) : QRegularExpressionMatch();
         const int n = m.hasMatch() ? m.captured(1).toInt() : m_proximo;
         m_proximo = n + 1;
         return n;
@@ -64,11 +115,11 @@ private:
 };
 
 // The key before the first ":" of the line that begins at `inicio`, when that ":" comes before `ate`.
-QString chaveDaLinha(const QString& t, int inicio, int ate) {
-    const int doisPontos = t.indexOf(u':', inicio);
-    if (doisPontos < 0 || doisPontos > ate)
+QStringView chaveDaLinha(const QString& t, int inicio, int ate) {
+    const qsizetype doisPontos = QStringView(t).mid(inicio, ate - inicio + 1).indexOf(u':');
+    if (doisPontos < 0)
         return {};
-    return t.mid(inicio, doisPontos - inicio);
+    return QStringView(t).mid(inicio, doisPontos);
 }
 
 QString ajusta(const QString& texto, int tamanho) {
@@ -101,24 +152,27 @@ QList<BuckTesteParse::Linha> BuckTesteParse::AnalisaLeitura(const QString& t) {
     if (t.contains(QStringLiteral("measured")))
         return linhas;
     Numeracao numeracao(t);
+    Proxima unidade(t, QStringLiteral("mV"));
+    Proxima fim(t, QString());
+    InicioLinha inicios(t);
     int de = 0;
     for (;;) {
         const int i = t.indexOf(u':', de);
         if (i < 0)
             break;
-        const int m = t.indexOf(QStringLiteral("mV"), i);
+        const int m = unidade.de(i);
         if (m < 0)
             break;
         de = i + 1;
         // A value belongs to the line of its key; a ":" whose "mV" is on a later line is not a reading
         // (the prompt, a heading).
-        if (m > fimLinha(t, i))
+        if (m > fim.de(i))
             continue;
         const QString valor = t.mid(i + 1, m - i - 1).trimmed();
         if (valor.isEmpty())
             continue;
-        const int inicio = inicioLinha(t, i);
-        const int d = numeracao.numero(t.mid(inicio, i - inicio));
+        const int inicio = inicios.de(i);
+        const int d = numeracao.numero(QStringView(t).mid(inicio, i - inicio));
         const QString leitura = ehNumero(valor) ? volts(valor) + QStringLiteral(" V") : valor;
         linhas.append(
             {QStringLiteral("   buck") + QString::number(d) + QStringLiteral(" voltage: ") + leitura, Figura::Tensao});
@@ -132,21 +186,26 @@ QList<BuckTesteParse::Linha> BuckTesteParse::AnalisaTeste(const QString& t) {
     const QString mV = QStringLiteral("mV");
     QList<Linha> linhas;
     Numeracao numeracao(t);
+    Proxima unidadeAlvo(t, mV);
+    Proxima medidas(t, medidaChave);
+    Proxima unidadeMedida(t, mV);
+    Proxima fins(t, QString());
+    InicioLinha inicios(t);
     int de = 0;
     for (;;) {
         const int a = t.indexOf(alvoChave, de);
         if (a < 0)
             break;
-        const int m = t.indexOf(mV, a);
+        const int m = unidadeAlvo.de(a);
         if (m < 0)
             break;
-        const int e = t.indexOf(medidaChave, a);
-        const int f = e < 0 ? -1 : t.indexOf(mV, e);
+        const int e = medidas.de(a);
+        const int f = e < 0 ? -1 : unidadeMedida.de(e);
         if (e < 0 || f < 0)
             break;
         // Target, measured value and verdict of a buck are on one line; a line lacking one of them is
         // left out instead of being paired with the next line's figures.
-        const int fim = fimLinha(t, a);
+        const int fim = fins.de(a);
         if (m > fim || e > fim || f > fim || m > e) {
             de = a + 1;
             continue;
@@ -158,7 +217,7 @@ QList<BuckTesteParse::Linha> BuckTesteParse::AnalisaTeste(const QString& t) {
         const int posVeredito = f + mV.size() + 3;
         const QString veredito = posVeredito < fim ? t.mid(posVeredito, qMin(4, fim - posVeredito)) : QString();
 
-        const int inicio = inicioLinha(t, a);
+        const int inicio = inicios.de(a);
         const int d = numeracao.numero(chaveDaLinha(t, inicio, a));
         const QString lido = ehNumero(medida) ? volts(medida) + QStringLiteral(" V") : medida;
         const QString texto = QStringLiteral("   buck") + QString::number(d) + QStringLiteral(": ") +

@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUrl>
 
 namespace tarsel {
@@ -38,6 +39,7 @@ DocumentoRelatorio DocumentoRelatorio::dosPares(EspecieRelatorio especie, const 
     const QChar chaveDesvio = chip ? QLatin1Char('P') : QLatin1Char('O');
     static const QRegularExpression linha(QStringLiteral("^([A-Z])([1-9][0-9]*)$"));
     QMap<int, LinhaDocumento> porIndice;
+    QSet<int> comMalha; // rows whose net name was sent, even empty: the page shows it as sent
     for (const auto& [chave, valor] : pares) {
         if (chave == QLatin1String("DATA"))
             d.data = valor;
@@ -48,11 +50,16 @@ DocumentoRelatorio DocumentoRelatorio::dosPares(EspecieRelatorio especie, const 
         else if (chave == QLatin1String("EMP"))
             d.nome = valor;
         else if (const auto m = linha.match(chave); m.hasMatch()) {
-            LinhaDocumento& l = porIndice[m.captured(2).toInt()];
+            bool ok = false;
+            const int indice = m.captured(2).toInt(&ok);
+            if (!ok) // a row number no report reaches: not a row of this one
+                continue;
+            LinhaDocumento& l = porIndice[indice];
             const QChar c = m.captured(1).at(0);
-            if (c == chaveMalha)
+            if (c == chaveMalha) {
                 l.malha = valor;
-            else if (c == QLatin1Char('L'))
+                comMalha.insert(indice);
+            } else if (c == QLatin1Char('L'))
                 l.leitura = valor;
             else if (c == QLatin1Char('R'))
                 l.referencia = valor;
@@ -63,7 +70,7 @@ DocumentoRelatorio DocumentoRelatorio::dosPares(EspecieRelatorio especie, const 
         }
     }
     for (auto it = porIndice.begin(); it != porIndice.end(); ++it) {
-        if (it->malha.isEmpty() && it.key() - 1 < malhas.size())
+        if (!comMalha.contains(it.key()) && it.key() - 1 < malhas.size())
             it->malha = malhas.at(it.key() - 1);
         d.linhas.append(*it);
     }

@@ -31,10 +31,20 @@ QString RelatorioRail::status(const LinhaRelatorio& linha) {
 }
 
 QString RelatorioRail::removeNumeracao(QString texto) {
-    for (int n = 10; n <= 17; ++n)
-        texto.remove(QString::number(n) + QStringLiteral(". "));
-    for (int n = 1; n <= 9; ++n)
-        texto.remove(QString::number(n) + QStringLiteral(". "));
+    // Two-digit prefixes first, so that "12. " does not lose only its "2. ". Built once: this runs for
+    // every value of the report.
+    static const QStringList prefixos = [] {
+        QStringList p;
+        for (int n = 10; n <= 17; ++n)
+            p << QString::number(n) + QStringLiteral(". ");
+        for (int n = 1; n <= 9; ++n)
+            p << QString::number(n) + QStringLiteral(". ");
+        return p;
+    }();
+    if (!texto.contains(QLatin1String(". ")))
+        return texto;
+    for (const QString& prefixo : prefixos)
+        texto.remove(prefixo);
     return texto;
 }
 

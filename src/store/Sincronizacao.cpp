@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -19,23 +20,31 @@ namespace tarsel {
 namespace {
 using Linha = QVariantList;
 
-// Every row of `sql` on the source, columns in the order asked; nothing when the table cannot be read
-// (an older file without it): that step is skipped.
+// Every row of `sql` on the source, columns in the order asked; nothing when the table or one of its
+// columns is not there (an older file): that step is skipped. Any other failure, above all a page that
+// cannot be read halfway through the rows, throws: a damaged file must not be imported in part.
 std::optional<QList<Linha>> leTabela(Banco& origem, const QString& sql, int colunas) {
-    try {
-        QSqlQuery q = origem.executa(sql);
-        QList<Linha> linhas;
-        while (q.next()) {
-            Linha l;
-            l.reserve(colunas);
-            for (int i = 0; i < colunas; ++i)
-                l << q.value(i);
-            linhas << l;
-        }
-        return linhas;
-    } catch (const ErroVB&) {
-        return std::nullopt;
+    QSqlQuery q(origem.db());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        // "no such table" and "no such column" are the engine's plain error; damage has codes of its own.
+        if (q.lastError().nativeErrorCode() == QLatin1String("1"))
+            return std::nullopt;
+        throw ErroVB(3000 + q.lastError().nativeErrorCode().toInt(), q.lastError().text());
     }
+    if (!q.exec())
+        throw ErroVB(3000 + q.lastError().nativeErrorCode().toInt(), q.lastError().text());
+    QList<Linha> linhas;
+    while (q.next()) {
+        Linha l;
+        l.reserve(colunas);
+        for (int i = 0; i < colunas; ++i)
+            l << q.value(i);
+        linhas << l;
+    }
+    if (q.lastError().isValid())
+        throw ErroVB(3000 + q.lastError().nativeErrorCode().toInt(), q.lastError().text());
+    return linhas;
 }
 
 QString caminhoUsuario() {
