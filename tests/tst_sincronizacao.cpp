@@ -193,9 +193,12 @@ private slots:
         const QString com = QStringLiteral("insert into Dados values ('IP 7', 'meu', 'x', '', '', '');"
                                            "insert into Comandos values ('zzz', '', '', '')");
         switch (caso) {
-        case 1:
-            escreve(usuario, QByteArray("\x13\x37 no database \xff\xfe", 19).repeated(500));
+        case 1: {
+            // The length comes from the literal: a hand-counted one read past its end.
+            static const char lixo[] = "\x13\x37 no database \xff\xfe";
+            escreve(usuario, QByteArray(lixo, sizeof lixo - 1).repeated(500));
             break;
+        }
         case 2:
             escreve(usuario, QByteArray());
             break;
