@@ -47,8 +47,11 @@ public:
     // Splits a script into statements.
     static QStringList divideScript(const QString& texto);
 
+    // Throws the ErroVB of an engine error (its text, or `contexto` when it has none): for a failure met
+    // while stepping through rows, after `executa` has returned.
+    [[noreturn]] static void falha(const QSqlError& e, const QString& contexto);
+
 private:
-    [[noreturn]] void falha(const QSqlError& e, const QString& contexto);
 
     QString m_caminho;
     QString m_nome;

@@ -24,16 +24,15 @@ using Linha = QVariantList;
 // columns is not there (an older file): that step is skipped. Any other failure, above all a page that
 // cannot be read halfway through the rows, throws: a damaged file must not be imported in part.
 std::optional<QList<Linha>> leTabela(Banco& origem, const QString& sql, int colunas) {
-    QSqlQuery q(origem.db());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        // "no such table" and "no such column" are the engine's plain error; damage has codes of its own.
-        if (q.lastError().nativeErrorCode() == QLatin1String("1"))
+    QSqlQuery q;
+    try {
+        q = origem.executa(sql);
+    } catch (const ErroVB& e) {
+        // "no such table" and "no such column" are the engine's plain error (1); damage has codes of its own.
+        if (e.numero() == 3001)
             return std::nullopt;
-        throw ErroVB(3000 + q.lastError().nativeErrorCode().toInt(), q.lastError().text());
+        throw;
     }
-    if (!q.exec())
-        throw ErroVB(3000 + q.lastError().nativeErrorCode().toInt(), q.lastError().text());
     QList<Linha> linhas;
     while (q.next()) {
         Linha l;
@@ -43,7 +42,7 @@ std::optional<QList<Linha>> leTabela(Banco& origem, const QString& sql, int colu
         linhas << l;
     }
     if (q.lastError().isValid())
-        throw ErroVB(3000 + q.lastError().nativeErrorCode().toInt(), q.lastError().text());
+        Banco::falha(q.lastError(), sql);
     return linhas;
 }
 
