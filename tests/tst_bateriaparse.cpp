@@ -99,6 +99,8 @@ private slots:
             << medidor(trocando("design-capacity:", "design-capacity: \"0mAh\"")) << true << "";
         QTest::newRow("design capacity not a number")
             << medidor(trocando("design-capacity:", "design-capacity: \"n/amAh\"")) << true << "";
+        QTest::newRow("present capacity beyond any integer")
+            << medidor(trocando("nominal-capacity:", "nominal-capacity: \"1651111111111111111112mAh\"")) << true << "";
         QTest::newRow("present capacity in another unit")
             << medidor(trocando("nominal-capacity:", "nominal-capacity: \"1.5Ah\"")) << true << "";
     }

@@ -79,7 +79,10 @@ std::optional<QString> CalculaSaude(const QString& resposta) {
     if (!d || !n || *d <= 0)
         return QString();
     const double saude = std::trunc(*n / (*d / 100.0));
-    if (!std::isfinite(saude))
+    // A capacity of twenty digits gives a figure no integer holds: no reading either, like one that is
+    // not a number.
+    constexpr double Limite = 9.0e18;
+    if (!std::isfinite(saude) || std::abs(saude) >= Limite)
         return QString();
     return QString::number(qint64(saude)) + QStringLiteral(" %");
 }
