@@ -6,7 +6,8 @@
 // start and end, and the CPU the main thread spends while idle after a fault (a busy loop would show
 // here). Figures only; nothing is asserted about time.
 //
-//   bench_soak [cycles]     (100 by default)
+//   bench_soak [cycles] [fault...]     (100 cycles by default; every fault, or those whose name holds one
+//                                       of the words given, e.g. "bench_soak 20 never-ending")
 
 #include "Apoio.h"
 #include "LinhaBench.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -103,9 +105,19 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int ciclos = argc > 1 ? QByteArray(argv[1]).toInt() : 100;
     if (ciclos <= 0) {
-        std::fprintf(stderr, "usage: bench_soak [cycles]\n");
+        std::fprintf(stderr, "usage: bench_soak [cycles] [fault...]\n");
         return 2;
     }
+    QStringList escolhidas;
+    for (int i = 2; i < argc; ++i)
+        escolhidas << QString::fromLocal8Bit(argv[i]);
+    const auto escolhida = [&escolhidas](const QString& nome) {
+        return escolhidas.isEmpty() || std::any_of(escolhidas.cbegin(), escolhidas.cend(),
+                                                   [&nome](const QString& p) { return nome.contains(p); });
+    };
+    // How long each endless answer's read ran: the poll limit ends it at about 20 s; an earlier end means
+    // the line fell silent for a whole poll (the simulator says so on stderr when it was not scheduled).
+    QList<double> leiturasSemFim;
 
     Soak s;
     const long rssInicio = bancada::rssKb();
@@ -118,6 +130,8 @@ int main(int argc, char** argv) {
     // Runs one fault: `provoca` brings it on (false when it could not); the boxes it adds, during the
     // fault, the idle window after it and the disconnect that follows, and the idle CPU are noted.
     const auto falha = [&](const QString& nome, const std::function<bool()>& provoca) {
+        if (!escolhida(nome))
+            return;
         Figura& f = figuras[nome];
         QElapsedTimer relogio;
         relogio.start();
@@ -155,7 +169,15 @@ int main(int argc, char** argv) {
             s.conecta();
             return true;
         });
-        falha(QStringLiteral("never-ending answer"), [&] { return s.liga({QStringLiteral("sem-fim")}) && s.le(); });
+        falha(QStringLiteral("never-ending answer"), [&] {
+            if (!s.liga({QStringLiteral("sem-fim")}))
+                return false;
+            QElapsedTimer leitura;
+            leitura.start();
+            const bool terminou = s.le();
+            leiturasSemFim << leitura.elapsed() / 1000.0;
+            return terminou;
+        });
         falha(QStringLiteral("silent BOX"), [&] {
             if (!s.iniciaBox({QStringLiteral("silencioso")}))
                 return false;
@@ -174,6 +196,8 @@ int main(int argc, char** argv) {
             s.sim.reset(); // the BOX unplugged: the line hangs up
             return QTest::qWaitFor([&] { return s.enlace().Status() == QLatin1String("0"); }, 15000);
         });
+        if (!escolhida(QStringLiteral("hang-up while idle")))
+            s.desconecta(); // the next cycle starts from a closed port all the same
         if (!ok) {
             std::printf("cycle %d: the healthy read after the faults failed\n", c + 1);
             break;
@@ -200,6 +224,13 @@ int main(int argc, char** argv) {
     for (auto it = figuras.cbegin(); it != figuras.cend(); ++it) {
         for (auto t = it->titulos.cbegin(); t != it->titulos.cend(); ++t)
             std::printf("  %-20s %6ld x \"%s\"\n", qPrintable(it.key()), t.value(), qPrintable(t.key()));
+    }
+    if (!leiturasSemFim.isEmpty()) {
+        std::sort(leiturasSemFim.begin(), leiturasSemFim.end());
+        const long cedo =
+            long(std::count_if(leiturasSemFim.cbegin(), leiturasSemFim.cend(), [](double t) { return t < 19.0; }));
+        std::printf("never-ending answer: each read ran %.1f to %.1f s (median %.1f); %ld ended before 19 s\n",
+                    leiturasSemFim.first(), leiturasSemFim.last(), leiturasSemFim.at(leiturasSemFim.size() / 2), cedo);
     }
     std::printf("RSS: %ld kB at start, %ld kB at end\n", rssInicio, rssFim);
     return sobreviveu == ciclos ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "Transmissor.h"
 
+#include <QTextStream>
+
 #include <cerrno>
 #include <unistd.h>
 
@@ -11,6 +13,10 @@ constexpr int IntervaloMs = 5;
 // Credit left over when the timer runs late is capped, so that a delay never turns into a burst faster
 // than the line.
 constexpr double CreditoMaximo = 2 * IntervaloMs * Transmissor::BytesPorMs;
+// A line silent this long in the middle of bytes is, to a reader polling every 100 ms (BOX model 1), the
+// end of the answer. A real phone streaming an answer does not stop that long; a simulator the system did
+// not schedule in time does, so it says so on stderr.
+constexpr qint64 SilencioNotavelNs = 100 * 1000000LL;
 
 } // namespace
 
@@ -48,6 +54,9 @@ void Transmissor::encerra() {
 
 void Transmissor::tique() {
     const qint64 agora = m_relogio.nsecsElapsed();
+    if (agora - m_ultimoNs >= SilencioNotavelNs && !m_fila.isEmpty() && m_fila.first().tipo != Trecho::Tipo::Pausa)
+        QTextStream(stderr) << "tarsel-sim: the line fell silent for " << (agora - m_ultimoNs) / 1000000
+                            << " ms in the middle of an answer (the simulator was not scheduled in time)" << Qt::endl;
     m_credito = qMin(m_credito + (agora - m_ultimoNs) / 1e6 * BytesPorMs, CreditoMaximo);
     m_ultimoNs = agora;
 
