@@ -101,37 +101,45 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
     y += 10;
 
     // The table.
-    const qreal fr[] = {0.36, 0.24, 0.12, 0.12, 0.16};
     const QString cabecas[] = {d.rotulo(QStringLiteral("Malha")), d.rotulo(QStringLiteral("Leitura")),
                                d.rotulo(QStringLiteral("Referência")), d.rotulo(QStringLiteral("Desvio")),
                                d.rotulo(QStringLiteral("Resultado"))};
-    const qreal hCelula = QFontMetricsF(fonte, &w).height() + 7;
+    const QFontMetricsF mf(fonte, &w);
+    const QFontMetricsF mn(negrito, &w);
+    // Each figure's column is wide enough for its heading in every language ("Desviación" does not fit
+    // an eighth of the page); the net name takes what is left.
+    const qreal fr[] = {0.36, 0.24, 0.12, 0.12, 0.16};
+    qreal larguras[5];
+    larguras[0] = L;
+    for (int c = 1; c < 5; ++c) {
+        larguras[c] = qMax(fr[c] * L, mn.horizontalAdvance(cabecas[c]) + 12);
+        larguras[0] -= larguras[c];
+    }
+    const qreal hCelula = mf.height() + 7;
     const auto cabecaTabela = [&] {
         p.fillRect(QRectF(0, y, L, hCelula), QColor(0x3a, 0x4a, 0x5c));
         p.setPen(Qt::white);
         p.setFont(negrito);
         qreal x = 0;
         for (int c = 0; c < 5; ++c) {
-            p.drawText(QRectF(x + 4, y, fr[c] * L - 8, hCelula), Qt::AlignLeft | Qt::AlignVCenter, cabecas[c]);
-            x += fr[c] * L;
+            p.drawText(QRectF(x + 4, y, larguras[c] - 8, hCelula), Qt::AlignLeft | Qt::AlignVCenter, cabecas[c]);
+            x += larguras[c];
         }
         p.setPen(Qt::black);
         p.setFont(fonte);
         y += hCelula;
     };
     cabecaTabela();
-    const QFontMetricsF mf(fonte, &w);
-    const QFontMetricsF mn(negrito, &w);
     for (const LinhaDocumento& l : d.linhas) {
         const QString celulas[] = {l.malha, l.leitura, l.referencia, l.desvio, d.textoSituacao(l.situacao)};
         // A text too long for its column wraps and the row grows: a report never hides a figure.
         qreal h = hCelula;
         for (int c = 0; c < 5; ++c) {
             const QFontMetricsF& m = c == 4 ? mn : mf;
-            h = qMax(
-                h, m.boundingRect(QRectF(0, 0, fr[c] * L - 8, 1e6), Qt::TextWordWrap | Qt::TextWrapAnywhere, celulas[c])
-                           .height() +
-                       7);
+            h = qMax(h, m.boundingRect(QRectF(0, 0, larguras[c] - 8, 1e6), Qt::TextWordWrap | Qt::TextWrapAnywhere,
+                                       celulas[c])
+                                .height() +
+                            7);
         }
         if (y + h > area.height()) {
             if (!w.newPage())
@@ -142,14 +150,14 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
         p.fillRect(QRectF(0, y, L, h), FundoSituacao(l.situacao));
         qreal x = 0;
         for (int c = 0; c < 5; ++c) {
-            const qreal lc = fr[c] * L - 8;
+            const qreal lc = larguras[c] - 8;
             if (c == 4) {
                 p.setPen(TextoSituacao(l.situacao));
                 p.setFont(negrito);
             }
             p.drawText(QRectF(x + 4, y, lc, h),
                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere, celulas[c]);
-            x += fr[c] * L;
+            x += larguras[c];
         }
         p.setPen(QColor(0xc0, 0xc0, 0xc0));
         p.drawLine(QPointF(0, y + h), QPointF(L, y + h));
