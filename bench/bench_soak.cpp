@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
                                                    [&nome](const QString& p) { return nome.contains(p); });
     };
     // How long each endless answer's read ran: the poll limit ends it at about 20 s; an earlier end means
-    // the line fell silent for a whole poll (the simulator says so on stderr when it was not scheduled).
+    // that a poll found the line silent (the simulator says so on stderr when it was not scheduled in the
+    // middle of the answer).
     QList<double> leiturasSemFim;
 
     Soak s;

@@ -106,13 +106,13 @@ bool EscreveRelatorioPdf(const DocumentoRelatorio& d, const QString& caminho) {
                                d.rotulo(QStringLiteral("Resultado"))};
     const QFontMetricsF mf(fonte, &w);
     const QFontMetricsF mn(negrito, &w);
-    // Each figure's column is wide enough for its heading in every language ("Desviación" does not fit
-    // an eighth of the page); the net name takes what is left.
-    const qreal fr[] = {0.36, 0.24, 0.12, 0.12, 0.16};
+    // Each figure's column takes its share of the page, or more where its heading needs it ("Desviación"
+    // does not fit an eighth of the page); the net name takes what is left (0.36 of it at most).
+    const qreal fracoes[] = {0.24, 0.12, 0.12, 0.16};
     qreal larguras[5];
     larguras[0] = L;
     for (int c = 1; c < 5; ++c) {
-        larguras[c] = qMax(fr[c] * L, mn.horizontalAdvance(cabecas[c]) + 12);
+        larguras[c] = qMax(fracoes[c - 1] * L, mn.horizontalAdvance(cabecas[c]) + 12);
         larguras[0] -= larguras[c];
     }
     const qreal hCelula = mf.height() + 7;
